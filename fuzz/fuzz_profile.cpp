@@ -1,0 +1,70 @@
+// The profile parser and writer: load any file, make one write, and every value the write did not
+// target reads back the same; the written one reads back exactly; a refused write changes no byte.
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "fuzz_support.h"
+#include "store/task_store.h"
+
+namespace {
+
+using quorlin::TaskStore;
+using Values = std::map<std::pair<std::string, std::string>, std::string>;
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string Trimmed(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return std::string(text);
+}
+
+Values ReadAll(const std::filesystem::path& store, const std::vector<std::string>& keys) {
+  Values values;
+  for (const auto& name : TaskStore::ListTaskNames(store)) {
+    for (const auto& key : keys) {
+      values.emplace(std::make_pair(Trimmed(name), Trimmed(key)), TaskStore::ReadValue(store, name, key));
+    }
+  }
+  return values;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  std::string_view rest(reinterpret_cast<const char*>(data), size);
+  const std::string task(quorlin::fuzzing::NextPart(rest));
+  const std::string key(quorlin::fuzzing::NextPart(rest));
+  const std::string value(quorlin::fuzzing::NextPart(rest));
+  const std::string_view file = rest;
+
+  const auto store = quorlin::fuzzing::ScratchFolder() / "store.ini";
+  quorlin::fuzzing::WriteFile(store, file);
+  const std::vector<std::string> keys = {"\xC4\xBF\xC2\xBC", "\xD2\xD1\xCD\xEA\xB3\xC9", key};  // 目录, 已完成
+  Values before = ReadAll(store, keys);
+  const auto namesBefore = TaskStore::ListTaskNames(store);
+
+  if (!TaskStore::WriteValue(store, task, key, value)) {
+    if (quorlin::fuzzing::ReadFile(store) != file) quorlin::fuzzing::Fail("a refused write changes nothing");
+    return 0;
+  }
+  if (TaskStore::ReadValue(store, task, key) != value) quorlin::fuzzing::Fail("the value reads back exactly");
+
+  Values after = ReadAll(store, keys);
+  before.erase({Trimmed(task), Trimmed(key)});
+  after.erase({Trimmed(task), Trimmed(key)});
+  for (const auto& [where, old] : before) {
+    auto now = after.find(where);
+    if (now == after.end() || now->second != old) quorlin::fuzzing::Fail("untouched values stay");
+  }
+  const auto namesAfter = TaskStore::ListTaskNames(store);
+  if (namesAfter.size() < namesBefore.size() ||
+      !std::equal(namesBefore.begin(), namesBefore.end(), namesAfter.begin())) {
+    quorlin::fuzzing::Fail("sections keep their order and none is lost");
+  }
+  return 0;
+}
