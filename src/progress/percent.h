@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 #include "store/task_store.h"
@@ -8,6 +9,9 @@ namespace quorlin {
 
 // done / total * 100, rounded to one decimal with halves going up.
 double PercentOf(int done, int total);
+
+// PercentOf for sums over many tasks, which may not fit an int.
+double PercentOfSums(std::int64_t done, std::int64_t total);
 
 // The "%.13g" form of a percentage with '.' as decimal point whatever the locale: 66.7, 100, 0, 6.3.
 Text PercentText(double percent);
