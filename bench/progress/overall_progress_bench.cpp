@@ -1,0 +1,101 @@
+// Overall progress over a large store, against the least any caller must do: list the tasks and read both
+// values of each.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+
+#include "progress/main_view.h"
+#include "progress/overall_progress.h"
+#include "store/task_store.h"
+
+namespace quorlin {
+namespace {
+
+// "目录"
+constexpr const char* kLessonKey = "\xC4\xBF\xC2\xBC";
+// "已完成"
+constexpr const char* kCompletionKey = "\xD2\xD1\xCD\xEA\xB3\xC9";
+
+class NoOpView : public MainView {
+ public:
+  void AppendLog(std::string_view) override {}
+  Text SelectedTaskText() const override { return {}; }
+  std::vector<Text> TaskItems() const override { return {}; }
+  void AddTaskItem(std::string_view) override {}
+  void ShowRows(std::vector<Text>, std::vector<bool>) override {}
+  int RowCount() const override { return 0; }
+  bool IsTicked(int) const override { return false; }
+  void SetPercentLabel(std::string_view) override {}
+  void SetProgressPosition(int) override {}
+  void SetChartValue(double value) override { benchmark::DoNotOptimize(value); }
+  std::filesystem::path DialogFileName() const override { return {}; }
+  void SetDialogFileName(const std::filesystem::path&) override {}
+};
+
+// A store of `taskCount` tasks of 20 lessons each, every other lesson done, written once for the run.
+class LargeStore {
+ public:
+  explicit LargeStore(int taskCount) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "quorlin-bench-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) std::abort();
+    dir_ = pattern;
+    store_.emplace(dir_);
+    std::ofstream out(store_->StorePath(), std::ios::binary);
+    for (int task = 0; task < taskCount; ++task) {
+      out << "[task " << task << "]\r\n" << kLessonKey << "=";
+      for (int lesson = 0; lesson < 20; ++lesson) out << (lesson ? "|" : "") << "lesson " << lesson;
+      out << "\r\n" << kCompletionKey << "=0,2,4,6,8,10,12,14,16,18\r\n";
+    }
+  }
+  ~LargeStore() {
+    std::error_code ignored;
+    std::filesystem::remove_all(dir_, ignored);
+  }
+  const TaskStore& store() const { return *store_; }
+
+ private:
+  std::filesystem::path dir_;
+  std::optional<TaskStore> store_;
+};
+
+const TaskStore& TenThousandTasks() {
+  static LargeStore store(10'000);
+  return store.store();
+}
+
+void BM_ShowOverallProgress(benchmark::State& state) {
+  const TaskStore& store = TenThousandTasks();
+  NoOpView view;
+  for (auto _ : state) ShowOverallProgress(view, store);
+}
+BENCHMARK(BM_ShowOverallProgress)->Unit(benchmark::kMillisecond);
+
+void BM_ListAndReadListsPerTask(benchmark::State& state) {
+  const TaskStore& store = TenThousandTasks();
+  for (auto _ : state) {
+    for (const Text& task : TaskStore::ListTaskNames(store.StorePath())) {
+      benchmark::DoNotOptimize(store.ReadLessonList(task));
+      benchmark::DoNotOptimize(store.ReadCompletionList(task));
+    }
+  }
+}
+BENCHMARK(BM_ListAndReadListsPerTask)->Unit(benchmark::kMillisecond);
+
+void BM_ListAndReadValuesPerTask(benchmark::State& state) {
+  const TaskStore& store = TenThousandTasks();
+  for (auto _ : state) {
+    const std::filesystem::path path = store.StorePath();
+    for (const Text& task : TaskStore::ListTaskNames(path)) {
+      benchmark::DoNotOptimize(TaskStore::ReadValue(path, task, kLessonKey));
+      benchmark::DoNotOptimize(TaskStore::ReadValue(path, task, kCompletionKey));
+    }
+  }
+}
+BENCHMARK(BM_ListAndReadValuesPerTask)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace quorlin
