@@ -6,9 +6,9 @@
 namespace quorlin {
 
 enum class RemovalOutcome {
-  Removed,       // the section was cut out and the file rewritten
-  NotFound,      // no store, or no section of that name: the file is untouched
-  WriteFailed,   // the section exists but the file could not be rewritten: the old file stays whole
+  Removed,      // the section was cut out and the file rewritten
+  NotFound,     // no store, or no section of that name: the file is untouched
+  WriteFailed,  // the store could not be read or rewritten (or is a folder): the old file stays whole
 };
 
 // Cuts the section of `task` out of the store file, keeping every other byte as it was.

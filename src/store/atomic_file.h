@@ -1,0 +1,28 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+namespace quorlin {
+
+// Replaces a file's whole content so that readers see either the old bytes or the new ones: the new
+// content goes to a temporary file in the same folder, is flushed to disk and renamed over the file.
+// An existing file keeps its permission bits; a new one gets the usual ones of the process. On failure
+// the temporary file is removed, the old file stays whole and the result is false.
+// `folderFd`, when not -1, is the open folder, flushed after the rename so that the rename itself lasts.
+bool ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes, int folderFd = -1);
+
+// The steps of a replacement at which a test can make it fail.
+enum class FileStep { Open, Write, Flush, Rename };
+
+// While alive, every replacement fails at `step` as if the system had refused it. Lets tests show that
+// a failed write leaves the store whole even when running as root, where permission bits refuse nothing.
+class ScopedFileFault {
+ public:
+  explicit ScopedFileFault(FileStep step);
+  ~ScopedFileFault();
+  ScopedFileFault(const ScopedFileFault&) = delete;
+  ScopedFileFault& operator=(const ScopedFileFault&) = delete;
+};
+
+}  // namespace quorlin

@@ -1,0 +1,23 @@
+#include "store/store_edit.h"
+
+#include "store/atomic_file.h"
+#include "store/store_lock.h"
+
+namespace quorlin {
+
+EditResult EditStoreFile(const std::filesystem::path& path,
+                         const std::function<std::optional<Splice>(const LoadedProfile&)>& edit) {
+  StoreLock lock(path);
+  if (!lock.Held()) return EditResult::Failed;
+  const LoadedProfile current = LoadProfile(path);
+  if (current.state == ProfileState::Unreadable) return EditResult::Failed;
+  const std::optional<Splice> change = edit(current);
+  if (!change) return EditResult::Unchanged;
+  const bool replaced =
+      ReplaceFileAtomically(path, ApplySplice(current.document->Bytes(), *change), lock.FolderFd());
+  // The kept parse describes the content before this edit.
+  ForgetProfile(path);
+  return replaced ? EditResult::Written : EditResult::Failed;
+}
+
+}  // namespace quorlin

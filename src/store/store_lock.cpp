@@ -1,0 +1,32 @@
+#include "store/store_lock.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace quorlin {
+
+StoreLock::StoreLock(const std::filesystem::path& storePath) {
+  std::filesystem::path folder = storePath.parent_path();
+  if (folder.empty()) folder = ".";
+  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  int result;
+  do {
+    result = flock(fd, LOCK_EX);
+  } while (result != 0 && errno == EINTR);
+  if (result != 0) {
+    close(fd);
+    return;
+  }
+  folderFd_ = fd;
+}
+
+StoreLock::~StoreLock() {
+  // Closing the folder releases the lock.
+  if (folderFd_ >= 0) close(folderFd_);
+}
+
+}  // namespace quorlin

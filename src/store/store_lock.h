@@ -1,0 +1,28 @@
+#pragma once
+
+#include <filesystem>
+
+namespace quorlin {
+
+// An exclusive advisory lock (flock) on the folder that holds a store file, held for one
+// read-modify-write so that two running instances never lose each other's update.
+//
+// The folder is locked rather than the file because every write replaces the file by a new one: a lock
+// on the old file would no longer guard the path. The folder stays the same, and locking it needs no
+// extra lock file beside the store.
+class StoreLock {
+ public:
+  // Waits until the lock is held; Held() is false when the folder cannot be opened.
+  explicit StoreLock(const std::filesystem::path& storePath);
+  ~StoreLock();
+  StoreLock(const StoreLock&) = delete;
+  StoreLock& operator=(const StoreLock&) = delete;
+
+  bool Held() const { return folderFd_ >= 0; }
+  int FolderFd() const { return folderFd_; }
+
+ private:
+  int folderFd_ = -1;
+};
+
+}  // namespace quorlin
