@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "store/task_store.h"
 
@@ -11,9 +14,17 @@ namespace quorlin {
 // Invalid input is not rejected: every invalid UTF-8 sequence becomes U+FFFD.
 std::u16string DecodeToUtf16(std::string_view text, unsigned codePage = 65001);
 
-// Encodes UTF-16 units, up to the first zero unit, into a code page; characters it lacks become '?'.
+// As DecodeToUtf16, and also gives for every UTF-16 unit the offset in `text` of the bytes it came from.
+std::u16string DecodeToUtf16WithOffsets(std::string_view text, unsigned codePage,
+                                        std::vector<int32_t>& byteOffsets);
+
+// Encodes UTF-16 units, up to the first zero unit, into a code page; characters it lacks become '?'
+// (the invisible ones such as U+FEFF included), and so do lone surrogates.
 Text EncodeFromUtf16(std::u16string_view units, unsigned codePage = 936);
 
 Text ConvertUtf8ToGbk(std::string_view utf8);
+
+// The whole of `bytes` (zero bytes included) as UTF-16 when it is well-formed UTF-8, else nothing.
+std::optional<std::u16string> DecodeStrictUtf8(std::string_view bytes);
 
 }  // namespace quorlin
