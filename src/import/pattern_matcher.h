@@ -22,6 +22,8 @@ class PatternMatcher {
   Text GetPattern() const;
   Text ReplaceMatches(std::string_view replacement) const;
   int GetMatchCount() const;
+  // `position` receives the 0-based byte offset of the text in the subject, or -1 when there is no such
+  // match or the group took no part in the match.
   Text GetMatchText(int matchIndex, int* position = nullptr) const;
   Text GetSubMatchText(int matchIndex, int subMatchIndex, int* position = nullptr) const;
   int GetSubMatchCount() const;
@@ -29,7 +31,7 @@ class PatternMatcher {
  private:
   struct Engine;
   std::shared_ptr<const Engine> engine_;
-  std::u16string subject_;
+  Text subject_;
 };
 
 // The file name without its last extension, cut out of a GBK path; empty when the path has no usable
