@@ -13,8 +13,8 @@ namespace quorlin::testing {
 // A fresh folder under the system's temporary folder, removed with everything in it at the end.
 class TempFolder {
  public:
-  TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "quorlin-store-XXXXXX").string();
+  explicit TempFolder(const std::filesystem::path& base = std::filesystem::temp_directory_path()) {
+    std::string pattern = (base / "quorlin-store-XXXXXX").string();
     path_ = mkdtemp(pattern.data());
   }
   ~TempFolder() {
@@ -32,6 +32,13 @@ class TempFolder {
  private:
   std::filesystem::path path_;
 };
+
+// A folder in memory where the system has one, so that tests making many flushed writes stay quick.
+inline std::filesystem::path MemoryBackedBase() {
+  std::error_code ignored;
+  return std::filesystem::is_directory("/dev/shm", ignored) ? std::filesystem::path("/dev/shm")
+                                                            : std::filesystem::temp_directory_path();
+}
 
 inline std::string ReadBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
