@@ -4,13 +4,33 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
+mkdir -p build
+passed=0
+failed=0
+
+# Runs one ctest preset and adds its counts to the totals.
+run_ctest() {
+  local log=build/ctest-$1.log status=0
+  ctest --preset "$1" 2>&1 | tee "$log" || status=$?
+  local total fails
+  total=$(sed -n 's/.*tests failed out of \([0-9]*\).*/\1/p' "$log" | tail -1)
+  fails=$(sed -n 's/.* \([0-9]*\) tests failed out of.*/\1/p' "$log" | tail -1)
+  passed=$((passed + ${total:-0} - ${fails:-0}))
+  failed=$((failed + ${fails:-0}))
+  return $status
+}
 
 cmake --preset dev -DQUORLIN_BUILD_TESTS=ON >/dev/null
 cmake --build --preset dev
-ctest --preset dev
+run_ctest dev
 
 cmake --preset asan >/dev/null
 cmake --build --preset asan
-ctest --preset asan
+run_ctest asan
 
-scripts/fuzz.sh "${QUORLIN_FUZZ_SECONDS:-30}"
+scripts/fuzz.sh "${QUORLIN_FUZZ_SECONDS:-30}" 2>&1 | tee build/fuzz.log || true
+passed=$((passed + $(sed -n 's/^fuzz targets: \([0-9]*\) passed.*/\1/p' build/fuzz.log)))
+failed=$((failed + $(sed -n 's/^fuzz targets: .* \([0-9]*\) failed.*/\1/p' build/fuzz.log)))
+
+echo "tests: $passed passed, $failed failed"
+[ $failed -eq 0 ]
