@@ -3,17 +3,29 @@
 #include <cstdint>
 
 #include "progress/completed_rows.h"
+#include "progress/list_count.h"
 #include "progress/percent.h"
 
 namespace quorlin {
 
+namespace {
+
+// "目录"
+constexpr std::string_view kLessonKey = "\xC4\xBF\xC2\xBC";
+// "已完成"
+constexpr std::string_view kCompletionKey = "\xD2\xD1\xCD\xEA\xB3\xC9";
+
+}  // namespace
+
 void ShowOverallProgress(MainView& view, const TaskStore& store) {
+  // Lessons are only counted here, so their texts are never split out into a list.
+  const std::filesystem::path path = store.StorePath();
   std::int64_t sumTotal = 0;
   std::int64_t sumDone = 0;
-  for (const Text& task : TaskStore::ListTaskNames(store.StorePath())) {
-    const int total = static_cast<int>(store.ReadLessonList(task).size());
+  for (const Text& task : TaskStore::ListTaskNames(path)) {
+    const int total = CountListElements(TaskStore::ReadValue(path, task, kLessonKey), '|');
     sumTotal += total;
-    sumDone += CountCompletedRows(store.ReadCompletionList(task), total);
+    sumDone += CountCompletedRows(SplitList(TaskStore::ReadValue(path, task, kCompletionKey), ','), total);
   }
   // No lessons at all shows an empty bar rather than an undefined quotient.
   view.SetChartValue(sumTotal == 0 ? 0.0 : PercentOfSums(sumDone, sumTotal));

@@ -55,15 +55,23 @@ TEST_F(TaskProgressTest, CountsTheRowsTheCompletionListTicks) {
     int done;
     const char* label;
   } cases[] = {
-      {"a|b|c", "", 0, "0%"},        {"a|b|c", "1", 1, "33.3%"},   {"a|b|c", "1,1", 1, "33.3%"},
+      {"a|b|c", "", 0, "0%"},
+      {"a|b|c", "1", 1, "33.3%"},
+      {"a|b|c", "1,1", 1, "33.3%"},
       {"a|b|c", "0,,2", 2, "66.7%"},  // the empty entry names row 0
-      {"a|b|c", "0,2,", 2, "66.7%"}, {"a|b|c", "2,0", 2, "66.7%"}, {"a|b|c", "5", 0, "0%"},
-      {"a|b|c", "3", 0, "0%"},       {"a|b|c", "-2", 0, "0%"},     {"a|b|c", "-1", 3, "100%"},
-      {"a|b|c", "1,-1", 3, "100%"},  {"a|b", "0,1,2", 2, "100%"},  // more entries than lessons never exceed
-                                                                   // 100%
-      {"a|b|c", "x,1", 2, "66.7%"},                                // an entry that is no number reads as 0
-      {"A|B|", "0,1", 2, "100%"},                                  // a separator at the end adds no lesson
-      {"|A", "1", 1, "50%"},         {"A||B", "0", 1, "33.3%"},
+      {"a|b|c", "0,2,", 2, "66.7%"},
+      {"a|b|c", "2,0", 2, "66.7%"},
+      {"a|b|c", "5", 0, "0%"},
+      {"a|b|c", "3", 0, "0%"},
+      {"a|b|c", "-2", 0, "0%"},
+      {"a|b|c", "-1", 3, "100%"},
+      {"a|b|c", "1,-1", 3, "100%"},
+      {"a|b", "0,1,2", 2, "100%"},   // more entries than lessons never exceed
+                                     // 100%
+      {"a|b|c", "x,1", 2, "66.7%"},  // an entry that is no number reads as 0
+      {"A|B|", "0,1", 2, "100%"},    // a separator at the end adds no lesson
+      {"|A", "1", 1, "50%"},
+      {"A||B", "0", 1, "33.3%"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.lessons) + " / " + c.completion);
