@@ -2,13 +2,9 @@
 // values of each.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
-#include <optional>
-#include <string>
 
-#include "progress/main_view.h"
+#include "bench_view.h"
 #include "progress/overall_progress.h"
 #include "store/task_store.h"
 
@@ -20,46 +16,22 @@ constexpr const char* kLessonKey = "\xC4\xBF\xC2\xBC";
 // "已完成"
 constexpr const char* kCompletionKey = "\xD2\xD1\xCD\xEA\xB3\xC9";
 
-class NoOpView : public MainView {
- public:
-  void AppendLog(std::string_view) override {}
-  Text SelectedTaskText() const override { return {}; }
-  std::vector<Text> TaskItems() const override { return {}; }
-  void AddTaskItem(std::string_view) override {}
-  void ShowRows(std::vector<Text>, std::vector<bool>) override {}
-  int RowCount() const override { return 0; }
-  bool IsTicked(int) const override { return false; }
-  void SetPercentLabel(std::string_view) override {}
-  void SetProgressPosition(int) override {}
-  void SetChartValue(double value) override { benchmark::DoNotOptimize(value); }
-  std::filesystem::path DialogFileName() const override { return {}; }
-  void SetDialogFileName(const std::filesystem::path&) override {}
-};
-
 // A store of `taskCount` tasks of 20 lessons each, every other lesson done, written once for the run.
 class LargeStore {
  public:
   explicit LargeStore(int taskCount) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "quorlin-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) std::abort();
-    dir_ = pattern;
-    store_.emplace(dir_);
-    std::ofstream out(store_->StorePath(), std::ios::binary);
+    std::ofstream out(store_.StorePath(), std::ios::binary);
     for (int task = 0; task < taskCount; ++task) {
       out << "[task " << task << "]\r\n" << kLessonKey << "=";
       for (int lesson = 0; lesson < 20; ++lesson) out << (lesson ? "|" : "") << "lesson " << lesson;
       out << "\r\n" << kCompletionKey << "=0,2,4,6,8,10,12,14,16,18\r\n";
     }
   }
-  ~LargeStore() {
-    std::error_code ignored;
-    std::filesystem::remove_all(dir_, ignored);
-  }
-  const TaskStore& store() const { return *store_; }
+  const TaskStore& store() const { return store_; }
 
  private:
-  std::filesystem::path dir_;
-  std::optional<TaskStore> store_;
+  BenchDir dir_;
+  TaskStore store_{dir_.path()};
 };
 
 const TaskStore& TenThousandTasks() {
