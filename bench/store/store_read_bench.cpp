@@ -10,9 +10,11 @@
 #include <SimpleIni.h>
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -128,9 +130,8 @@ void BM_SimpleIni(benchmark::State& state) {
     sections.sort(CSimpleIniCaseA::Entry::LoadOrder());
     size_t lessons = 0;
     for (const auto& section : sections) {
-      const Text name = section.pItem;
-      lessons += quorlin::SplitList(ini.GetValue(name.c_str(), kLessonKey.c_str(), ""), '|').size();
-      lessons += quorlin::SplitList(ini.GetValue(name.c_str(), kCompletionKey.c_str(), ""), ',').size();
+      lessons += quorlin::SplitList(ini.GetValue(section.pItem, kLessonKey.c_str(), ""), '|').size();
+      lessons += quorlin::SplitList(ini.GetValue(section.pItem, kCompletionKey.c_str(), ""), ',').size();
     }
     benchmark::DoNotOptimize(lessons);
     tasks = sections.size();

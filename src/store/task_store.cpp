@@ -44,9 +44,10 @@ std::vector<Text> SplitList(std::string_view value, char separator) {
   return elements;
 }
 
-TaskStore::TaskStore(std::filesystem::path runDirectory) : runDirectory_(std::move(runDirectory)) {}
+TaskStore::TaskStore(std::filesystem::path runDirectory)
+    : runDirectory_(std::move(runDirectory)), storePath_(runDirectory_ / u8"Quorlin配置文件.ini") {}
 
-std::filesystem::path TaskStore::StorePath() const { return runDirectory_ / u8"Quorlin配置文件.ini"; }
+std::filesystem::path TaskStore::StorePath() const { return storePath_; }
 
 bool TaskStore::Exists(const std::filesystem::path& path) {
   struct stat status {};
@@ -76,19 +77,19 @@ bool TaskStore::WriteValue(const std::filesystem::path& path, std::string_view t
 }
 
 std::vector<Text> TaskStore::ReadLessonList(std::string_view task) const {
-  return SplitList(ReadValue(StorePath(), task, kLessonKey), '|');
+  return SplitList(ReadValue(storePath_, task, kLessonKey), '|');
 }
 
 std::vector<Text> TaskStore::ReadCompletionList(std::string_view task) const {
-  return SplitList(ReadValue(StorePath(), task, kCompletionKey), ',');
+  return SplitList(ReadValue(storePath_, task, kCompletionKey), ',');
 }
 
 bool TaskStore::WriteLessonList(std::string_view task, std::string_view lessons) const {
-  return WriteValue(StorePath(), task, kLessonKey, lessons);
+  return WriteValue(storePath_, task, kLessonKey, lessons);
 }
 
 bool TaskStore::WriteCompletionList(std::string_view task, std::string_view completion) const {
-  return WriteValue(StorePath(), task, kCompletionKey, completion);
+  return WriteValue(storePath_, task, kCompletionKey, completion);
 }
 
 }  // namespace quorlin

@@ -35,6 +35,7 @@ class TaskStore {
 
  private:
   std::filesystem::path runDirectory_;
+  std::filesystem::path storePath_;  // built once from runDirectory_, which never changes
 };
 
 }  // namespace quorlin
