@@ -132,4 +132,29 @@ std::optional<std::u16string> DecodeStrictUtf8(std::string_view bytes) {
   return units;
 }
 
+std::optional<Text> ConvertValidUtf8ToGbk(std::string_view utf8) {
+  if (utf8.empty()) return Text();
+  Converter source = OpenConverter(65001);
+  Converter target = OpenConverter(936);
+  if (!source || !target) return std::nullopt;
+  UErrorCode status = U_ZERO_ERROR;
+  ucnv_setToUCallBack(source.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
+  ucnv_setFromUCallBack(target.get(), SubstituteQuestionMark, nullptr, nullptr, nullptr, &status);
+  if (U_FAILURE(status)) return std::nullopt;
+  // No character takes more bytes in GBK than in UTF-8.
+  Text gbk(utf8.size(), '\0');
+  char* out = gbk.data();
+  const char* in = utf8.data();
+  ucnv_convertEx(target.get(), source.get(), &out, gbk.data() + gbk.size(), &in, utf8.data() + utf8.size(),
+                 nullptr, nullptr, nullptr, nullptr, true, true, &status);
+  if (status == U_BUFFER_OVERFLOW_ERROR) {
+    std::optional<std::u16string> units = DecodeStrictUtf8(utf8);
+    if (!units) return std::nullopt;
+    return EncodeFromUtf16(*units, 936);
+  }
+  if (U_FAILURE(status)) return std::nullopt;
+  gbk.resize(static_cast<size_t>(out - gbk.data()));
+  return gbk;
+}
+
 }  // namespace quorlin

@@ -27,4 +27,8 @@ Text ConvertUtf8ToGbk(std::string_view utf8);
 // The whole of `bytes` (zero bytes included) as UTF-16 when it is well-formed UTF-8, else nothing.
 std::optional<std::u16string> DecodeStrictUtf8(std::string_view bytes);
 
+// The whole of `utf8` (zero bytes included) in GBK, '?' for what GBK lacks, when it is well-formed UTF-8,
+// else nothing. Converts in one pass, without a UTF-16 copy of the text.
+std::optional<Text> ConvertValidUtf8ToGbk(std::string_view utf8);
+
 }  // namespace quorlin
