@@ -159,5 +159,29 @@ TEST(DecodeStrictUtf8, AcceptsOnlyWellFormedUtf8) {
   EXPECT_EQ(DecodeStrictUtf8("a\0\xE4\xB8\xAD"s), u"a\0\u4E2D"s);
 }
 
+TEST(ConvertValidUtf8ToGbk, ConvertsWellFormedUtf8AndRefusesTheRest) {
+  const struct {
+    const char* what;
+    std::string utf8;
+    std::optional<std::string> gbk;
+  } cases[] = {
+      {"empty", "", ""},
+      {"Chinese and line ends", "\xE4\xB8\xAD\r\n\xE6\x96\x87", "\xD6\xD0\r\n\xCE\xC4"},
+      {"a byte-order mark becomes ?",
+       "\xEF\xBB\xBF"
+       "a",
+       "?a"},
+      {"a character outside the BMP becomes one ?", "\xF0\x9F\x98\x80", "?"},
+      {"a zero byte is kept", "a\0b"s, "a\0b"s},
+      {"GBK", "\xD6\xD0\xCE\xC4", std::nullopt},
+      {"cut off at the end", "a\xE4\xB8", std::nullopt},
+      {"a stray continuation byte", "a\x80", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(ConvertValidUtf8ToGbk(c.utf8), c.gbk);
+  }
+}
+
 }  // namespace
 }  // namespace quorlin
