@@ -1,0 +1,113 @@
+// Turning a large UTF-8 plan into a stored lesson list, against the least any import must do: convert the
+// bytes from UTF-8 to GBK and write them to a file once.
+#include <benchmark/benchmark.h>
+#include <unicode/ucnv.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+#include "import/plan_import.h"
+#include "store/task_store.h"
+
+namespace quorlin {
+namespace {
+
+// Lines of 20 to 60 bytes: a lesson number, then Chinese characters, ended by CR LF.
+std::string MakePlan(size_t bytes) {
+  static const char* const kCharacters[] = {"\xE7\xAC\xAC", "\xE8\xAF\xBE", "\xE8\x8B\xB1", "\xE8\xAF\xAD",
+                                            "\xE8\xAF\xAD", "\xE6\xB3\x95", "\xE6\x97\xB6", "\xE6\x80\x81",
+                                            "\xE4\xBB\x8E", "\xE5\x8F\xA5", "\xE6\x95\xB0", "\xE5\xAD\xA6"};
+  std::mt19937 random(42);
+  std::uniform_int_distribution<size_t> length(20, 60);
+  std::uniform_int_distribution<size_t> character(0, std::size(kCharacters) - 1);
+  std::string plan;
+  plan.reserve(bytes + 64);
+  for (int lesson = 1; plan.size() < bytes; ++lesson) {
+    std::string line = std::to_string(lesson) + " ";
+    const size_t target = length(random) - 2;
+    while (line.size() + 3 <= target) line += kCharacters[character(random)];
+    line.append(target - line.size(), '.');
+    plan += line;
+    plan += "\r\n";
+  }
+  return plan;
+}
+
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "quorlin-bench-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) std::abort();
+    path_ = pattern;
+  }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+void BM_LessonListAndStoreWrite(benchmark::State& state) {
+  const std::string plan = MakePlan(static_cast<size_t>(state.range(0)));
+  ScratchFolder folder;
+  TaskStore store(folder.path());
+  const Text name = "plan";
+  for (auto _ : state) {
+    // Every import writes a store that does not hold this plan yet.
+    state.PauseTiming();
+    std::filesystem::remove(store.StorePath());
+    state.ResumeTiming();
+    Text lessons = LessonListFromPlan(plan);
+    bool written = store.WriteLessonList(name, lessons) && store.WriteCompletionList(name, "");
+    if (!written) state.SkipWithError("the store write failed");
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(plan.size()));
+}
+
+void BM_BareConversionAndFileWrite(benchmark::State& state) {
+  const std::string plan = MakePlan(static_cast<size_t>(state.range(0)));
+  ScratchFolder folder;
+  const std::filesystem::path path = folder.path() / "plan.gbk";
+  for (auto _ : state) {
+    std::string gbk(plan.size() + 16, '\0');
+    UErrorCode status = U_ZERO_ERROR;
+    int32_t length = ucnv_convert("windows-936", "UTF-8", gbk.data(), static_cast<int32_t>(gbk.size()),
+                                  plan.data(), static_cast<int32_t>(plan.size()), &status);
+    if (U_FAILURE(status)) state.SkipWithError("the conversion failed");
+    gbk.resize(static_cast<size_t>(length));
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(gbk.data(), static_cast<std::streamsize>(gbk.size()));
+    out.close();
+    benchmark::DoNotOptimize(out.good());
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(plan.size()));
+}
+
+// The conversion alone, to tell its share from the store's.
+void BM_LessonListFromPlan(benchmark::State& state) {
+  const std::string plan = MakePlan(static_cast<size_t>(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(LessonListFromPlan(plan));
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(plan.size()));
+}
+
+constexpr int64_t kMiB = 1 << 20;
+BENCHMARK(BM_LessonListAndStoreWrite)
+    ->Arg(1 * kMiB)
+    ->Arg(10 * kMiB)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(2);
+BENCHMARK(BM_BareConversionAndFileWrite)
+    ->Arg(1 * kMiB)
+    ->Arg(10 * kMiB)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(2);
+BENCHMARK(BM_LessonListFromPlan)->Arg(1 * kMiB)->Arg(10 * kMiB)->Unit(benchmark::kMillisecond)->MinTime(2);
+
+}  // namespace
+}  // namespace quorlin
