@@ -15,12 +15,14 @@
 #include <fstream>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "import/text_encoding.h"
 #include "store/profile_cache.h"
+#include "store/read_snapshot.h"
 #include "store/task_store.h"
 
 namespace {
@@ -81,7 +83,8 @@ void CountTasks(benchmark::State& state, size_t tasks) {
 }
 
 // `fromDisk`: the file changed since the last operation, so the first one reads and parses it again.
-void ReadAllTasks(benchmark::State& state, bool fromDisk) {
+// `inSnapshot`: the reads share one look at the file, as overall progress makes them.
+void ReadAllTasks(benchmark::State& state, bool fromDisk, bool inSnapshot = false) {
   const StoreFile& file = StoreOf(static_cast<int>(state.range(0)));
   const quorlin::TaskStore store(file.Folder());
   size_t tasks = 0;
@@ -91,6 +94,8 @@ void ReadAllTasks(benchmark::State& state, bool fromDisk) {
       quorlin::ForgetProfile(store.StorePath());
       state.ResumeTiming();
     }
+    std::optional<quorlin::StoreReadSnapshot> snapshot;
+    if (inSnapshot) snapshot.emplace();
     const std::vector<Text> names = quorlin::TaskStore::ListTaskNames(store.StorePath());
     size_t lessons = 0;
     for (const Text& name : names) {
@@ -105,6 +110,7 @@ void ReadAllTasks(benchmark::State& state, bool fromDisk) {
 
 void BM_TaskStoreFromDisk(benchmark::State& state) { ReadAllTasks(state, true); }
 void BM_TaskStoreUnchangedFile(benchmark::State& state) { ReadAllTasks(state, false); }
+void BM_TaskStoreSnapshotFromDisk(benchmark::State& state) { ReadAllTasks(state, true, true); }
 
 // The part of the store's time that is the one stat each operation makes to see whether the file
 // changed: one for the listing and one for each of the two reads of every task.
@@ -145,6 +151,7 @@ void Sizes(benchmark::internal::Benchmark* benchmark) {
 
 BENCHMARK(BM_TaskStoreFromDisk)->Apply(Sizes);
 BENCHMARK(BM_TaskStoreUnchangedFile)->Apply(Sizes);
+BENCHMARK(BM_TaskStoreSnapshotFromDisk)->Apply(Sizes);
 BENCHMARK(BM_TaskStoreStatsAlone)->Apply(Sizes);
 BENCHMARK(BM_SimpleIni)->Apply(Sizes);
 

@@ -11,6 +11,9 @@
 #include <mutex>
 #include <string>
 #include <utility>
+#include <vector>
+
+#include "store/read_snapshot.h"
 
 namespace quorlin {
 namespace {
@@ -100,9 +103,33 @@ void Keep(std::string path, const FileIdentity& identity, std::shared_ptr<const 
   if (kept.size() > kKeptFiles) kept.pop_back();
 }
 
+// The files pinned by the snapshots alive on this thread, each as it was at its first read.
+struct Pinned {
+  std::string path;
+  LoadedProfile profile;
+};
+thread_local int snapshotDepth = 0;
+thread_local std::vector<Pinned> pinned;
+
 }  // namespace
 
+StoreReadSnapshot::StoreReadSnapshot() { ++snapshotDepth; }
+
+StoreReadSnapshot::~StoreReadSnapshot() {
+  if (--snapshotDepth == 0) pinned.clear();
+}
+
 LoadedProfile LoadProfile(const std::filesystem::path& path) {
+  if (snapshotDepth == 0) return LoadFromDisk(path);
+  for (const Pinned& entry : pinned) {
+    if (entry.path == path.native()) return entry.profile;
+  }
+  LoadedProfile profile = LoadFromDisk(path);
+  pinned.push_back({path.native(), profile});
+  return profile;
+}
+
+LoadedProfile LoadFromDisk(const std::filesystem::path& path) {
   struct stat status {};
   if (stat(path.c_str(), &status) != 0) {
     return {errno == ENOENT || errno == ENOTDIR ? ProfileState::Missing : ProfileState::Unreadable,
@@ -123,6 +150,7 @@ LoadedProfile LoadProfile(const std::filesystem::path& path) {
 }
 
 void ForgetProfile(const std::filesystem::path& path) {
+  std::erase_if(pinned, [&](const Pinned& entry) { return entry.path == path.native(); });
   std::lock_guard lock(keptMutex);
   kept.remove_if([&](const Kept& entry) { return entry.path == path.native(); });
 }

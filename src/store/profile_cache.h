@@ -22,7 +22,11 @@ struct LoadedProfile {
 // each path is kept with the file's device, inode, size, modification and change times (to the
 // nanosecond), checked by one stat. A parse made while the file was only moments old is not reused,
 // because a second change within the same tick of the file system's clock could leave all of those equal.
+// Inside a StoreReadSnapshot, the version pinned at the snapshot's first read of the path.
 LoadedProfile LoadProfile(const std::filesystem::path& path);
+
+// The file as it is on disk now, whatever snapshot is alive: what a read-modify-write must start from.
+LoadedProfile LoadFromDisk(const std::filesystem::path& path);
 
 // Drops the kept parse of a path, after this process rewrote the file.
 void ForgetProfile(const std::filesystem::path& path);

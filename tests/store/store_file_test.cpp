@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "store/atomic_file.h"
+#include "store/read_snapshot.h"
 #include "store/task_store.h"
 #include "store_files.h"
 
@@ -129,6 +130,25 @@ TEST_F(StoreFileTest, AWriteAfterAnotherProcessChangedTheFileKeepsThatChange) {
   ASSERT_TRUE(RunInOtherProcess([&] { return TaskStore::WriteValue(path_, "b", "k", "2"); }));
   ASSERT_TRUE(TaskStore::WriteValue(path_, "a", "k", "3"));
   EXPECT_EQ(ReadBytes(path_), "[a]\r\nk=3\r\n[b]\r\nk=2\r\n");
+}
+
+TEST_F(StoreFileTest, ASnapshotReadsOneVersionAndSeesItsOwnWrites) {
+  WriteBytes(path_, "[a]\r\nk=1\r\n");
+  {
+    StoreReadSnapshot snapshot;
+    EXPECT_EQ(TaskStore::ReadValue(path_, "a", "k"), "1");
+    WriteBytes(path_, "[a]\r\nk=2\r\n[b]\r\nk=1\r\n");
+    EXPECT_EQ(TaskStore::ReadValue(path_, "a", "k"), "1");
+    EXPECT_EQ(TaskStore::ListTaskNames(path_), std::vector<Text>{"a"});
+
+    // A write starts from the file as it is now, so the other program's change is kept, and the
+    // snapshot then shows the written file.
+    ASSERT_TRUE(TaskStore::WriteValue(path_, "b", "k", "3"));
+    EXPECT_EQ(TaskStore::ReadValue(path_, "a", "k"), "2");
+    EXPECT_EQ(TaskStore::ReadValue(path_, "b", "k"), "3");
+  }
+  WriteBytes(path_, "[a]\r\nk=4\r\n");
+  EXPECT_EQ(TaskStore::ReadValue(path_, "a", "k"), "4");
 }
 
 TEST(StoreLockTest, TwoProcessesWritingAtOnceLoseNoUpdate) {
