@@ -39,30 +39,32 @@ void LessonListView::changeEvent(QEvent* event) {
   QListView::changeEvent(event);
 }
 
-double LessonListView::Advance(const Text& text, size_t at, size_t length) {
-  size_t code = static_cast<unsigned char>(text[at]);
-  if (length == 2) code = (code << 8) | static_cast<unsigned char>(text[at + 1]);
-  if (advances_.empty()) advances_.assign(0x10000, kUnknown);
-  float& advance = advances_[code];
-  if (advance == kUnknown) {
-    advance = static_cast<float>(QFontMetricsF(font()).horizontalAdvance(FromGbk(text.substr(at, length))));
-  }
-  return advance;
+float LessonListView::MeasureAdvance(std::string_view character) {
+  return static_cast<float>(QFontMetricsF(font()).horizontalAdvance(FromGbk(character)));
 }
 
 QSize LessonListView::ItemSizeFor(const std::vector<Text>& texts) {
   if (texts.empty()) return {};
   // Measuring every text with the font's shaper would cost far more than the rest of filling the list, so
   // the widest row is found by summing cached per-character advances, and only that row is measured.
+  if (advances_.empty()) advances_.assign(0x10000, kUnknown);
+  float* const advances = advances_.data();
   size_t widest = 0;
-  double widestAdvance = -1;
+  float widestAdvance = -1;
   for (size_t row = 0; row < texts.size(); ++row) {
-    const Text& text = texts[row];
-    double advance = 0;
-    for (size_t at = 0; at < text.size();) {
-      // A lead byte and the byte after it are one character.
-      const size_t length = static_cast<unsigned char>(text[at]) >= 0x80 && at + 1 < text.size() ? 2 : 1;
-      advance += Advance(text, at, length);
+    const auto* bytes = reinterpret_cast<const unsigned char*>(texts[row].data());
+    const size_t size = texts[row].size();
+    float advance = 0;
+    for (size_t at = 0; at < size;) {
+      // A lead byte and the byte after it are one character, keyed by both bytes; a one-byte character is
+      // keyed below 0x100, where no double-byte code falls.
+      const bool pair = bytes[at] >= 0x80 && at + 1 < size;
+      const size_t code = pair ? (size_t{bytes[at]} << 8) | bytes[at + 1] : bytes[at];
+      const size_t length = pair ? 2 : 1;
+      if (advances[code] == kUnknown) {
+        advances[code] = MeasureAdvance(std::string_view(texts[row]).substr(at, length));
+      }
+      advance += advances[code];
       at += length;
     }
     if (advance > widestAdvance) {

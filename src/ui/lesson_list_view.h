@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QListView>
+#include <string_view>
 #include <vector>
 
 #include "store/task_store.h"
@@ -26,7 +27,7 @@ class LessonListView : public QListView {
  private:
   // The size every cell gets: that of the row whose text is widest in the current font.
   QSize ItemSizeFor(const std::vector<Text>& texts);
-  double Advance(const Text& text, size_t at, size_t length);
+  float MeasureAdvance(std::string_view character);
 
   LessonListModel model_;
   // Advance widths in the current font, by one-byte code (below 0x100) or double-byte code.

@@ -7,8 +7,10 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "import/plan_import.h"
 #include "progress/checklist.h"
 #include "progress/overall_progress.h"
+#include "store/read_snapshot.h"
 #include "ui/bar_chart.h"
 #include "ui/control_style.h"
 #include "ui/delete_task_window.h"
@@ -76,6 +78,8 @@ void MainWindow::BuildControls() {
   taskSelector_->setGeometry(16, 16, 120, 20);
   taskSelector_->setEditable(false);
   taskSelector_->setInsertPolicy(QComboBox::InsertAtBottom);
+  // The box has a fixed size: measuring every task name for a size hint would only cost time.
+  taskSelector_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   // A list dropping down below the box, as high as designed, rather than a menu over it.
   taskSelector_->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
   taskSelector_->setMaxVisibleItems(
@@ -143,14 +147,27 @@ void MainWindow::BuildControls() {
 }
 
 void MainWindow::ConnectEvents() {
+  // Each handler reads the store as one snapshot: its figures agree and the file is looked at once.
   // `activated` also comes when the user re-chooses the selected item, and never from code.
-  connect(taskSelector_, &QComboBox::activated, this, [this] { ChooseTask(*this, store_); });
-  connect(saveButton_, &QPushButton::clicked, this, [this] { SaveChecklist(*this, store_); });
+  connect(taskSelector_, &QComboBox::activated, this, [this] {
+    StoreReadSnapshot snapshot;
+    ChooseTask(*this, store_);
+  });
+  connect(saveButton_, &QPushButton::clicked, this, [this] {
+    StoreReadSnapshot snapshot;
+    SaveChecklist(*this, store_);
+  });
+  connect(importButton_, &QPushButton::clicked, this, [this] {
+    StoreReadSnapshot snapshot;
+    ImportPlan(*this, dialogs_, store_);
+  });
+  // The secondary windows read the store themselves; a snapshot must not outlive the modal loop.
   connect(deleteButton_, &QPushButton::clicked, this, &MainWindow::OpenDeleteTaskWindow);
   connect(updateButton_, &QPushButton::clicked, this, &MainWindow::OpenUpdateWindow);
 }
 
 void MainWindow::OnMainWindowCreated() {
+  StoreReadSnapshot snapshot;
   const std::filesystem::path path = store_.StorePath();
   if (!TaskStore::Exists(path)) return;
   for (const Text& name : TaskStore::ListTaskNames(path)) AddTaskItem(name);
