@@ -6,6 +6,7 @@
 #include "progress/overall_progress.h"
 #include "progress/percent.h"
 #include "progress/task_progress.h"
+#include "store/read_snapshot.h"
 
 namespace quorlin {
 
@@ -17,8 +18,10 @@ constexpr std::string_view kSaved = "\r\n\xB1\xA3\xB4\xE6\xB3\xC9\xB9\xA6";
 constexpr std::string_view kSaveFailed =
     "\r\n\xB1\xA3\xB4\xE6\xCA\xA7\xB0\xDC \xCE\xDE\xB7\xA8\xD0\xB4\xC8\xEB\xC5\xE4\xD6\xC3\xCE\xC4\xBC\xFE";
 
-// Shows the task's percentage in the label and the bar, then the overall chart.
+// Shows the task's percentage in the label and the bar, then the overall chart. Every figure comes from
+// the same version of the store, even when another program changes it meanwhile.
 void RefreshProgress(MainView& view, const TaskStore& store, std::string_view task) {
+  StoreReadSnapshot snapshot;
   view.SetProgressPosition(TextToInt(ShowTaskProgress(view, store, task)));
   ShowOverallProgress(view, store);
 }
@@ -40,6 +43,7 @@ Text TickedRowList(const MainView& view, int rowCount) {
 
 void ChooseTask(MainView& view, const TaskStore& store) {
   const Text task = view.SelectedTaskText();
+  StoreReadSnapshot snapshot;  // the rows and the figures agree
   FillChecklist(view, store, task);
   RefreshProgress(view, store, task);
 }

@@ -5,6 +5,7 @@
 #include "progress/completed_rows.h"
 #include "progress/list_count.h"
 #include "progress/percent.h"
+#include "store/read_snapshot.h"
 
 namespace quorlin {
 
@@ -20,6 +21,7 @@ constexpr std::string_view kCompletionKey = "\xD2\xD1\xCD\xEA\xB3\xC9";
 void ShowOverallProgress(MainView& view, const TaskStore& store) {
   // Lessons are only counted here, so their texts are never split out into a list.
   const std::filesystem::path path = store.StorePath();
+  StoreReadSnapshot snapshot;  // one look at the file for all its reads
   std::int64_t sumTotal = 0;
   std::int64_t sumDone = 0;
   for (const Text& task : TaskStore::ListTaskNames(path)) {
