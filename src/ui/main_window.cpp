@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <algorithm>
 
 #include "import/plan_import.h"
@@ -170,7 +171,7 @@ void MainWindow::OnMainWindowCreated() {
   StoreReadSnapshot snapshot;
   const std::filesystem::path path = store_.StorePath();
   if (!TaskStore::Exists(path)) return;
-  for (const Text& name : TaskStore::ListTaskNames(path)) AddTaskItem(name);
+  AddTaskItems(TaskStore::ListTaskNames(path));
   ShowOverallProgress(*this, store_);
 }
 
@@ -207,6 +208,24 @@ std::vector<Text> MainWindow::TaskItems() const {
 
 void MainWindow::AddTaskItem(std::string_view name) {
   taskSelector_->addItem(FromGbk(name), QByteArray(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+void MainWindow::AddTaskItems(const std::vector<Text>& names) {
+  auto* model = qobject_cast<QStandardItemModel*>(taskSelector_->model());
+  if (!model) {
+    for (const Text& name : names) AddTaskItem(name);
+    return;
+  }
+  // One insertion for all the names, each item complete before the selector sees it.
+  const QStringList texts = FromGbkEach(names);
+  QList<QStandardItem*> items;
+  items.reserve(texts.size());
+  for (size_t i = 0; i < names.size(); ++i) {
+    auto* item = new QStandardItem(texts[static_cast<qsizetype>(i)]);
+    item->setData(QByteArray(names[i].data(), static_cast<qsizetype>(names[i].size())), kGbkRole);
+    items.append(item);
+  }
+  model->invisibleRootItem()->appendRows(items);
 }
 
 void MainWindow::ShowRows(std::vector<Text> texts, std::vector<bool> ticked) {

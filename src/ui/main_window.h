@@ -50,6 +50,7 @@ class MainWindow final : public QWidget, public MainView {
   void BuildControls();
   void ConnectEvents();
   void OnMainWindowCreated();
+  void AddTaskItems(const std::vector<Text>& names);
   void OpenDeleteTaskWindow();
   void OpenUpdateWindow();
 
