@@ -41,7 +41,10 @@ void BM_ShowMainWindow(benchmark::State& state) {
     std::string store;
     for (int task = 0; task < tasks; ++task) {
       store += Gbk("[任务" + std::to_string(task) + "]\r\n目录=");
-      for (int lesson = 0; lesson < 20; ++lesson) store += Gbk((lesson ? "|" : "") + Lesson(lesson));
+      for (int lesson = 0; lesson < 20; ++lesson) {
+        if (lesson > 0) store += '|';
+        store += Gbk(Lesson(lesson));
+      }
       store += Gbk("\r\n已完成=0,2,4\r\n");
     }
     WriteStore(dir, store);
