@@ -126,8 +126,8 @@ void ImportChosenPlan(MainView& view, const TaskStore& store, const std::filesys
   Text lessons = LessonListFromPlan(bytes);
   bytes.clear();
   bytes.shrink_to_fit();
-  // Ticks are cleared only once the new lessons are in, so a failed write never leaves old ticks wiped.
-  bool written = store.WriteLessonList(name, lessons) && store.WriteCompletionList(name, "");
+  // One change of the file: the task never shows its new lessons with its old ticks.
+  bool written = store.WriteTask(name, lessons, "");
   if (!written) {
     view.AppendLog(kWriteFailed);
     ShowOverallProgress(view, store);

@@ -50,6 +50,11 @@ int OpenTemporary(const std::filesystem::path& path, std::filesystem::path& temp
 }  // namespace
 
 bool ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes, int folderFd) {
+  return ReplaceFileAtomically(path, {bytes}, folderFd);
+}
+
+bool ReplaceFileAtomically(const std::filesystem::path& path, std::initializer_list<std::string_view> pieces,
+                           int folderFd) {
   if (Injected(FileStep::Open)) return false;
   std::filesystem::path temporary;
   const int fd = OpenTemporary(path, temporary);
@@ -62,7 +67,8 @@ bool ReplaceFileAtomically(const std::filesystem::path& path, std::string_view b
   } else {
     ok = errno == ENOENT;
   }
-  ok = ok && !Injected(FileStep::Write) && WriteAll(fd, bytes);
+  ok = ok && !Injected(FileStep::Write);
+  for (std::string_view piece : pieces) ok = ok && WriteAll(fd, piece);
   ok = ok && !Injected(FileStep::Flush) && fsync(fd) == 0;
   ok = close(fd) == 0 && ok;
   ok = ok && !Injected(FileStep::Rename) && rename(temporary.c_str(), path.c_str()) == 0;

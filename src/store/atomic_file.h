@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <initializer_list>
 #include <string_view>
 
 namespace quorlin {
@@ -11,6 +12,11 @@ namespace quorlin {
 // the temporary file is removed, the old file stays whole and the result is false.
 // `folderFd`, when not -1, is the open folder, flushed after the rename so that the rename itself lasts.
 bool ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes, int folderFd = -1);
+
+// The same with the new content given as pieces written one after the other, so that an edit in the
+// middle of a large file needs no copy of the whole file first.
+bool ReplaceFileAtomically(const std::filesystem::path& path, std::initializer_list<std::string_view> pieces,
+                           int folderFd = -1);
 
 // The steps of a replacement at which a test can make it fail.
 enum class FileStep { Open, Write, Flush, Rename };

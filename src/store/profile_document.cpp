@@ -1,5 +1,7 @@
 #include "store/profile_document.h"
 
+#include <algorithm>
+#include <memory>
 #include <utility>
 
 #include "store/gbk_scan.h"
@@ -117,17 +119,8 @@ std::optional<std::string_view> ProfileDocument::FindValue(std::string_view sect
 
 std::optional<Splice> ProfileDocument::SetValue(std::string_view section, std::string_view key,
                                                 std::string_view value) const {
-  std::string keyLine;
-  keyLine.reserve(key.size() + 1 + value.size() + kLineBreak.size());
-  keyLine.append(key).append("=").append(value).append(kLineBreak);
-
   const Section* found = FindSection(section);
-  if (found == nullptr) {
-    Splice splice{bytes_.size(), 0, {}};
-    if (!bytes_.empty() && bytes_.back() != '\r' && bytes_.back() != '\n') splice.insert.append(kLineBreak);
-    splice.insert.append("[").append(section).append("]").append(kLineBreak).append(keyLine);
-    return splice;
-  }
+  if (found == nullptr) return AppendSection(section, {{key, value}});
 
   if (const Line* line = FindKey(*found, key)) {
     const size_t length = line->end - line->valueBegin;
@@ -141,10 +134,50 @@ std::optional<Splice> ProfileDocument::SetValue(std::string_view section, std::s
   }
   const Line& previous = lines_[after];
   Splice splice{previous.next, 0, {}};
+  splice.insert.reserve(kLineBreak.size() * 2 + key.size() + 1 + value.size());
   // The line we add after has no line break only when it ends the file.
   if (previous.next == previous.end) splice.insert.append(kLineBreak);
-  splice.insert.append(keyLine);
+  splice.insert.append(key).append("=").append(value).append(kLineBreak);
   return splice;
+}
+
+Splice ProfileDocument::AppendSection(
+    std::string_view section,
+    const std::vector<std::pair<std::string_view, std::string_view>>& values) const {
+  size_t size = kLineBreak.size() * 2 + section.size() + 2;
+  for (const auto& [key, value] : values) size += key.size() + 1 + value.size() + kLineBreak.size();
+  Splice splice{bytes_.size(), 0, {}};
+  splice.insert.reserve(size);
+  if (!bytes_.empty() && bytes_.back() != '\r' && bytes_.back() != '\n') splice.insert.append(kLineBreak);
+  splice.insert.append("[").append(section).append("]").append(kLineBreak);
+  for (const auto& [key, value] : values)
+    splice.insert.append(key).append("=").append(value).append(kLineBreak);
+  return splice;
+}
+
+std::optional<Splice> ProfileDocument::SetValues(
+    std::string_view section,
+    const std::vector<std::pair<std::string_view, std::string_view>>& values) const {
+  const bool distinctKeys = std::all_of(values.begin(), values.end(), [&](const auto& entry) {
+    return std::count_if(values.begin(), values.end(),
+                         [&](const auto& other) { return other.first == entry.first; }) == 1;
+  });
+  if (distinctKeys && !values.empty() && FindSection(section) == nullptr)
+    return AppendSection(section, values);
+
+  std::optional<Splice> change;  // against this document while it is the only one, then the whole file
+  for (const auto& [key, value] : values) {
+    if (!change) {
+      change = SetValue(section, key, value);
+      continue;
+    }
+    // A later key is looked up in the file as the earlier changes left it.
+    const ProfileDocument edited(ApplySplice(bytes_, *change));
+    if (std::optional<Splice> splice = edited.SetValue(section, key, value)) {
+      change = Splice{0, bytes_.size(), ApplySplice(edited.Bytes(), *splice)};
+    }
+  }
+  return change;
 }
 
 std::optional<Splice> ProfileDocument::RemoveSection(std::string_view section) const {

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "store/task_store.h"
@@ -50,6 +51,12 @@ class ProfileDocument {
   std::optional<Splice> SetValue(std::string_view section, std::string_view key,
                                  std::string_view value) const;
 
+  // The change that gives several keys of one section their values, as one change of the file: the
+  // keys are set in the order given, each as SetValue would. Nothing when every value is already that.
+  std::optional<Splice> SetValues(
+      std::string_view section,
+      const std::vector<std::pair<std::string_view, std::string_view>>& values) const;
+
   // The change that cuts out a section: from the start of its header line to the start of the next
   // header line, or to the end of the file. Nothing when there is no such section.
   std::optional<Splice> RemoveSection(std::string_view section) const;
@@ -70,6 +77,9 @@ class ProfileDocument {
     size_t endLine;  // one past its last line
   };
 
+  // A new section at the end of the file holding the keys in the order given.
+  Splice AppendSection(std::string_view section,
+                       const std::vector<std::pair<std::string_view, std::string_view>>& values) const;
   void Parse();
   void ParseLine(Line& line) const;
   std::string_view NameOf(const Line& line) const;

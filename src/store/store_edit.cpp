@@ -13,8 +13,10 @@ EditResult EditStoreFile(const std::filesystem::path& path,
   if (current.state == ProfileState::Unreadable) return EditResult::Failed;
   const std::optional<Splice> change = edit(current);
   if (!change) return EditResult::Unchanged;
-  const bool replaced =
-      ReplaceFileAtomically(path, ApplySplice(current.document->Bytes(), *change), lock.FolderFd());
+  const std::string_view bytes = current.document->Bytes();
+  const bool replaced = ReplaceFileAtomically(
+      path, {bytes.substr(0, change->at), change->insert, bytes.substr(change->at + change->erase)},
+      lock.FolderFd());
   // The kept parse describes the content before this edit.
   ForgetProfile(path);
   return replaced ? EditResult::Written : EditResult::Failed;

@@ -30,6 +30,20 @@ bool IsWritableKey(std::string_view key) {
          key.front() != ';' && FindChar(key, '=') == std::string_view::npos;
 }
 
+// Sets keys of one section in one locked, atomic change of the file; refuses what would not read back.
+bool WriteValues(const std::filesystem::path& path, std::string_view task,
+                 std::vector<std::pair<std::string_view, std::string_view>> values) {
+  task = TrimBlanks(task);
+  if (path.empty() || !IsWritableTaskName(task)) return false;
+  for (auto& [key, value] : values) {
+    key = TrimBlanks(key);
+    if (!IsWritableKey(key) || HoldsLineBreak(value)) return false;
+  }
+  const EditResult result = EditStoreFile(
+      path, [&](const LoadedProfile& current) { return current.document->SetValues(task, values); });
+  return result != EditResult::Failed;
+}
+
 }  // namespace
 
 std::vector<Text> SplitList(std::string_view value, char separator) {
@@ -68,12 +82,7 @@ Text TaskStore::ReadValue(const std::filesystem::path& path, std::string_view ta
 
 bool TaskStore::WriteValue(const std::filesystem::path& path, std::string_view task, std::string_view key,
                            std::string_view value) {
-  task = TrimBlanks(task);
-  key = TrimBlanks(key);
-  if (path.empty() || !IsWritableTaskName(task) || !IsWritableKey(key) || HoldsLineBreak(value)) return false;
-  const EditResult result = EditStoreFile(
-      path, [&](const LoadedProfile& current) { return current.document->SetValue(task, key, value); });
-  return result != EditResult::Failed;
+  return WriteValues(path, task, {{key, value}});
 }
 
 std::vector<Text> TaskStore::ReadLessonList(std::string_view task) const {
@@ -90,6 +99,11 @@ bool TaskStore::WriteLessonList(std::string_view task, std::string_view lessons)
 
 bool TaskStore::WriteCompletionList(std::string_view task, std::string_view completion) const {
   return WriteValue(storePath_, task, kCompletionKey, completion);
+}
+
+bool TaskStore::WriteTask(std::string_view task, std::string_view lessons,
+                          std::string_view completion) const {
+  return WriteValues(storePath_, task, {{kLessonKey, lessons}, {kCompletionKey, completion}});
 }
 
 }  // namespace quorlin

@@ -33,6 +33,10 @@ class TaskStore {
   bool WriteLessonList(std::string_view task, std::string_view lessons) const;
   bool WriteCompletionList(std::string_view task, std::string_view completion) const;
 
+  // Writes both lists of a task in one change of the file, lesson list first: the task is never seen
+  // with its new lessons and its old ticks.
+  bool WriteTask(std::string_view task, std::string_view lessons, std::string_view completion) const;
+
  private:
   std::filesystem::path runDirectory_;
   std::filesystem::path storePath_;  // built once from runDirectory_, which never changes

@@ -45,6 +45,24 @@ TEST_F(TaskStoreTest, ImportingAndSavingWritesTheFileSectionBySection) {
   EXPECT_EQ(ReadBytes(path_), kTwoTasks);
 }
 
+TEST_F(TaskStoreTest, WritingATaskSetsBothListsInOneChange) {
+  // A new section gets both keys, lesson list first; an existing one has both replaced in place.
+  ASSERT_TRUE(store_.WriteTask(Gbk(u8"英语语法"), Gbk(u8"旧课"), "0"));
+  ASSERT_TRUE(store_.WriteTask(Gbk(u8"高等数学"), Gbk(u8"极限|导数"), ""));
+  ASSERT_TRUE(store_.WriteTask(Gbk(u8"英语语法"), Gbk(u8"第1课 时态|第2课 从句|第3课 虚拟语气"), "0,2"));
+  EXPECT_EQ(ReadBytes(path_), kTwoTasks);
+
+  // A section that lacks one of the keys gets it added after its last key.
+  WriteBytes(path_, Gbk(u8"[英语语法]\r\n已完成=1\r\n[b]\r\n"));
+  ASSERT_TRUE(store_.WriteTask(Gbk(u8"英语语法"), "x|y", ""));
+  EXPECT_EQ(ReadBytes(path_), Gbk(u8"[英语语法]\r\n已完成=\r\n目录=x|y\r\n[b]\r\n"));
+
+  // Nothing to change leaves the file as it is; a refused list changes neither.
+  ASSERT_TRUE(store_.WriteTask(Gbk(u8"英语语法"), "x|y", ""));
+  EXPECT_FALSE(store_.WriteTask(Gbk(u8"英语语法"), "z", "1\r\n2"));
+  EXPECT_EQ(store_.ReadLessonList(Gbk(u8"英语语法")), (std::vector<Text>{"x", "y"}));
+}
+
 TEST_F(TaskStoreTest, ReadsTheTwoTaskStore) {
   WriteBytes(path_, kTwoTasks);
 
