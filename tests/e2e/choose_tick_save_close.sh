@@ -49,11 +49,17 @@ sleep 0.3
 click 60 58
 xdotool key --window "$window" space Down space
 sleep 0.2
-# 按钮5 "保存并更新" at (467,416) 104x32.
+# 按钮5 "保存并更新" at (467,416) 104x32; the save is done when the store file is replaced.
+before=$(stat -c %i "$store")
 click 519 432
-sleep 0.3
+for _ in $(seq 1 200); do
+  [ "$(stat -c %i "$store")" != "$before" ] && break
+  sleep 0.05
+done
 import -window root "$artifacts/after-save.png" 2>/dev/null || true
-xdotool key --window "$window" Escape
+# Escape closes the window on the key press, so the window is gone before the release: the X error
+# that xdotool then reports is expected.
+xdotool key --window "$window" Escape 2>/dev/null || true
 
 status=0
 wait "$app" || status=$?
