@@ -11,20 +11,15 @@
 namespace quorlin {
 namespace {
 
-// "目录"
-constexpr const char* kLessonKey = "\xC4\xBF\xC2\xBC";
-// "已完成"
-constexpr const char* kCompletionKey = "\xD2\xD1\xCD\xEA\xB3\xC9";
-
 // A store of `taskCount` tasks of 20 lessons each, every other lesson done, written once for the run.
 class LargeStore {
  public:
   explicit LargeStore(int taskCount) {
     std::ofstream out(store_.StorePath(), std::ios::binary);
     for (int task = 0; task < taskCount; ++task) {
-      out << "[task " << task << "]\r\n" << kLessonKey << "=";
+      out << "[task " << task << "]\r\n" << kLessonListKey << "=";
       for (int lesson = 0; lesson < 20; ++lesson) out << (lesson ? "|" : "") << "lesson " << lesson;
-      out << "\r\n" << kCompletionKey << "=0,2,4,6,8,10,12,14,16,18\r\n";
+      out << "\r\n" << kCompletionListKey << "=0,2,4,6,8,10,12,14,16,18\r\n";
     }
   }
   const TaskStore& store() const { return store_; }
@@ -62,8 +57,8 @@ void BM_ListAndReadValuesPerTask(benchmark::State& state) {
   for (auto _ : state) {
     const std::filesystem::path path = store.StorePath();
     for (const Text& task : TaskStore::ListTaskNames(path)) {
-      benchmark::DoNotOptimize(TaskStore::ReadValue(path, task, kLessonKey));
-      benchmark::DoNotOptimize(TaskStore::ReadValue(path, task, kCompletionKey));
+      benchmark::DoNotOptimize(TaskStore::ReadValue(path, task, kLessonListKey));
+      benchmark::DoNotOptimize(TaskStore::ReadValue(path, task, kCompletionListKey));
     }
   }
 }

@@ -31,8 +31,8 @@ using quorlin::Text;
 
 constexpr int kLessonsPerTask = 20;
 
-const Text kLessonKey = quorlin::ConvertUtf8ToGbk("目录");
-const Text kCompletionKey = quorlin::ConvertUtf8ToGbk("已完成");
+const Text kLessonKey(quorlin::kLessonListKey);
+const Text kCompletionKey(quorlin::kCompletionListKey);
 
 // A store of `tasks` tasks with 20 lessons each, written once per size into a folder of its own.
 class StoreFile {

@@ -9,15 +9,6 @@
 
 namespace quorlin {
 
-namespace {
-
-// "目录"
-constexpr std::string_view kLessonKey = "\xC4\xBF\xC2\xBC";
-// "已完成"
-constexpr std::string_view kCompletionKey = "\xD2\xD1\xCD\xEA\xB3\xC9";
-
-}  // namespace
-
 void ShowOverallProgress(MainView& view, const TaskStore& store) {
   // Lessons are only counted here, so their texts are never split out into a list.
   const std::filesystem::path path = store.StorePath();
@@ -25,9 +16,10 @@ void ShowOverallProgress(MainView& view, const TaskStore& store) {
   std::int64_t sumTotal = 0;
   std::int64_t sumDone = 0;
   for (const Text& task : TaskStore::ListTaskNames(path)) {
-    const int total = CountListElements(TaskStore::ReadValue(path, task, kLessonKey), '|');
+    const int total = CountListElements(TaskStore::ReadValue(path, task, kLessonListKey), '|');
     sumTotal += total;
-    sumDone += CountCompletedRows(SplitList(TaskStore::ReadValue(path, task, kCompletionKey), ','), total);
+    sumDone +=
+        CountCompletedRows(SplitList(TaskStore::ReadValue(path, task, kCompletionListKey), ','), total);
   }
   // No lessons at all shows an empty bar rather than an undefined quotient.
   view.SetChartValue(sumTotal == 0 ? 0.0 : PercentOfSums(sumDone, sumTotal));

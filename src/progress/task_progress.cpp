@@ -3,12 +3,14 @@
 #include <string>
 
 #include "progress/completed_rows.h"
+#include "progress/list_count.h"
 #include "progress/percent.h"
 
 namespace quorlin {
 
 Text ShowTaskProgress(MainView& view, const TaskStore& store, std::string_view task) {
-  const int total = static_cast<int>(store.ReadLessonList(task).size());
+  // Lessons are only counted here, so their texts are never split out into a list.
+  const int total = CountListElements(TaskStore::ReadValue(store.StorePath(), task, kLessonListKey), '|');
   const int done = CountCompletedRows(store.ReadCompletionList(task), total);
   // A task without lessons has nothing left to do: it shows 0 rather than an undefined quotient.
   const Text percent = total == 0 ? Text("0") : PercentText(PercentOf(done, total));

@@ -11,11 +11,6 @@
 namespace quorlin {
 namespace {
 
-// "目录"
-constexpr std::string_view kLessonKey = "\xC4\xBF\xC2\xBC";
-// "已完成"
-constexpr std::string_view kCompletionKey = "\xD2\xD1\xCD\xEA\xB3\xC9";
-
 bool HoldsLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
 
 // A trimmed name that reads back as itself once written between "[" and "]".
@@ -86,24 +81,24 @@ bool TaskStore::WriteValue(const std::filesystem::path& path, std::string_view t
 }
 
 std::vector<Text> TaskStore::ReadLessonList(std::string_view task) const {
-  return SplitList(ReadValue(storePath_, task, kLessonKey), '|');
+  return SplitList(ReadValue(storePath_, task, kLessonListKey), '|');
 }
 
 std::vector<Text> TaskStore::ReadCompletionList(std::string_view task) const {
-  return SplitList(ReadValue(storePath_, task, kCompletionKey), ',');
+  return SplitList(ReadValue(storePath_, task, kCompletionListKey), ',');
 }
 
 bool TaskStore::WriteLessonList(std::string_view task, std::string_view lessons) const {
-  return WriteValue(storePath_, task, kLessonKey, lessons);
+  return WriteValue(storePath_, task, kLessonListKey, lessons);
 }
 
 bool TaskStore::WriteCompletionList(std::string_view task, std::string_view completion) const {
-  return WriteValue(storePath_, task, kCompletionKey, completion);
+  return WriteValue(storePath_, task, kCompletionListKey, completion);
 }
 
 bool TaskStore::WriteTask(std::string_view task, std::string_view lessons,
                           std::string_view completion) const {
-  return WriteValues(storePath_, task, {{kLessonKey, lessons}, {kCompletionKey, completion}});
+  return WriteValues(storePath_, task, {{kLessonListKey, lessons}, {kCompletionListKey, completion}});
 }
 
 }  // namespace quorlin

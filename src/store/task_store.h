@@ -10,6 +10,10 @@ namespace quorlin {
 // Every text inside the core is a byte string in code page 936 (GBK).
 using Text = std::string;
 
+// The keys of a task's section: its lesson list ("目录") and its completion list ("已完成").
+inline constexpr std::string_view kLessonListKey = "\xC4\xBF\xC2\xBC";
+inline constexpr std::string_view kCompletionListKey = "\xD2\xD1\xCD\xEA\xB3\xC9";
+
 // Splits a list value at a one-byte separator. Double-byte characters are stepped over whole, an empty
 // value has no elements and a separator at the very end adds no empty element.
 std::vector<Text> SplitList(std::string_view value, char separator);
