@@ -6,7 +6,10 @@
 
 #include <atomic>
 #include <cerrno>
+#include <mutex>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 
 namespace quorlin {
 namespace {
@@ -18,10 +21,16 @@ bool Injected(FileStep step) { return injectedFault.load() == static_cast<int>(s
 
 std::atomic<unsigned> temporaryCounter{0};
 
+constexpr std::string_view kTemporarySuffix = ".tmp";
+
+std::string TemporaryPrefixFor(const std::filesystem::path& path) {
+  return "." + path.filename().native() + ".";
+}
+
 // A name that no other writer uses: the process id and a counter, hidden beside the store.
 std::filesystem::path TemporaryPathFor(const std::filesystem::path& path) {
-  std::string name = "." + path.filename().native() + "." + std::to_string(getpid()) + "." +
-                     std::to_string(temporaryCounter.fetch_add(1)) + ".tmp";
+  std::string name = TemporaryPrefixFor(path) + std::to_string(getpid()) + "." +
+                     std::to_string(temporaryCounter.fetch_add(1)) + std::string(kTemporarySuffix);
   return path.parent_path() / name;
 }
 
@@ -79,6 +88,29 @@ bool ReplaceFileAtomically(const std::filesystem::path& path, std::initializer_l
   // The content is in place; a failure to flush the folder only risks the rename after a power cut.
   if (folderFd >= 0) fsync(folderFd);
   return true;
+}
+
+void RemoveLeftoverTemporaries(const std::filesystem::path& path) {
+  static std::mutex sweptMutex;
+  static std::unordered_map<std::string, pid_t> swept;  // store -> the process that looked (forks look again)
+  {
+    std::lock_guard lock(sweptMutex);
+    pid_t& by = swept[path.native()];
+    if (by == getpid()) return;
+    by = getpid();
+  }
+  const std::string prefix = TemporaryPrefixFor(path);
+  std::filesystem::path folder = path.parent_path();
+  if (folder.empty()) folder = ".";
+  std::error_code error;
+  for (auto it = std::filesystem::directory_iterator(folder, error);
+       !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
+    const std::string name = it->path().filename().native();
+    if (name.starts_with(prefix) && name.ends_with(kTemporarySuffix)) {
+      std::error_code ignored;
+      std::filesystem::remove(it->path(), ignored);
+    }
+  }
 }
 
 ScopedFileFault::ScopedFileFault(FileStep step) { injectedFault.store(static_cast<int>(step)); }

@@ -18,6 +18,11 @@ bool ReplaceFileAtomically(const std::filesystem::path& path, std::string_view b
 bool ReplaceFileAtomically(const std::filesystem::path& path, std::initializer_list<std::string_view> pieces,
                            int folderFd = -1);
 
+// Removes the temporary files that replacements of `path` left behind when their process was killed
+// mid-write. Only for a caller that holds the store's lock, so that no live write's file is taken; it
+// looks once per process and store.
+void RemoveLeftoverTemporaries(const std::filesystem::path& path);
+
 // The steps of a replacement at which a test can make it fail.
 enum class FileStep { Open, Write, Flush, Rename };
 

@@ -9,6 +9,7 @@ EditResult EditStoreFile(const std::filesystem::path& path,
                          const std::function<std::optional<Splice>(const LoadedProfile&)>& edit) {
   StoreLock lock(path);
   if (!lock.Held()) return EditResult::Failed;
+  if (lock.Exclusive()) RemoveLeftoverTemporaries(path);
   const LoadedProfile current = LoadFromDisk(path);
   if (current.state == ProfileState::Unreadable) return EditResult::Failed;
   const std::optional<Splice> change = edit(current);

@@ -19,7 +19,7 @@ StoreLock::StoreLock(const std::filesystem::path& storePath) {
   } while (result != 0 && errno == EINTR);
   // Where the file system cannot lock (some network shares refuse it on a folder), writing unlocked
   // is still atomic; refusing every write would make the store unusable there.
-  (void)result;
+  exclusive_ = result == 0;
   folderFd_ = fd;
 }
 

@@ -20,10 +20,13 @@ class StoreLock {
   StoreLock& operator=(const StoreLock&) = delete;
 
   bool Held() const { return folderFd_ >= 0; }
+  // True when no other writer can hold the lock now (the file system did lock the folder).
+  bool Exclusive() const { return exclusive_; }
   int FolderFd() const { return folderFd_; }
 
  private:
   int folderFd_ = -1;
+  bool exclusive_ = false;
 };
 
 }  // namespace quorlin
