@@ -10,36 +10,26 @@
 
 #include "import/plan_import.h"
 #include "progress/checklist.h"
-#include "scratch_folder.h"
 #include "store/atomic_file.h"
 #include "store/task_store.h"
 #include "support/fake_dialogs.h"
 #include "support/fake_main_view.h"
 #include "support/gbk.h"
+#include "support/temp_folder.h"
 
 namespace quorlin::testing {
 namespace {
 
-std::string ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
 // A run directory with a store, a main window and dialogs; 英语语法 is the task that must survive.
 struct App {
-  ScratchFolder folder;
-  TaskStore store{folder.path()};
+  TempFolder folder;
+  TaskStore store{folder.Path()};
   FakeMainView view;
   FakeDialogs dialogs;
 
   std::filesystem::path Store() const { return store.StorePath(); }
   std::filesystem::path Plan(std::string_view name, std::string_view bytes) const {
-    std::filesystem::path path = folder.path() / "plans";
+    std::filesystem::path path = folder.Path() / "plans";
     std::filesystem::create_directories(path);
     path /= std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(name.data()), name.size()));
     WriteBytes(path, bytes);

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "child_process.h"
-#include "scratch_folder.h"
 #include "store/task_removal.h"
 #include "store/task_store.h"
 #include "support/gbk.h"
+#include "support/temp_folder.h"
 
 namespace quorlin::testing {
 namespace {
@@ -22,8 +22,8 @@ Text Key(int i) { return "k" + std::to_string(i); }
 Text Value(const Text& writer, int i) { return writer + Gbk(u8"的值") + std::to_string(i); }
 
 TEST(Concurrency, TwoWritersAndARemoverLoseNothing) {
-  ScratchFolder folder;
-  TaskStore store(folder.path());
+  TempFolder folder;
+  TaskStore store(folder.Path());
   const Text writers[] = {Gbk(u8"甲"), Gbk(u8"乙")};
   const Text third = Gbk(u8"丙");
   ASSERT_TRUE(store.WriteLessonList(third, "a|b"));

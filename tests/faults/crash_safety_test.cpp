@@ -12,10 +12,10 @@
 #include <string>
 
 #include "child_process.h"
-#include "scratch_folder.h"
 #include "store/task_removal.h"
 #include "store/task_store.h"
 #include "support/gbk.h"
+#include "support/temp_folder.h"
 
 namespace quorlin::testing {
 namespace {
@@ -79,8 +79,8 @@ bool StoreIsWhole(const std::filesystem::path& path) {
 }
 
 TEST(CrashSafety, WriterKilledAtRandomMomentsNeverTearsTheStore) {
-  ScratchFolder folder;
-  TaskStore store(folder.path());
+  TempFolder folder;
+  TaskStore store(folder.Path());
   for (int task = 0; task < kTasks; ++task) {
     ASSERT_TRUE(store.WriteLessonList(TaskName(task), LessonsOf(task, 0)));
     ASSERT_TRUE(store.WriteCompletionList(TaskName(task), "0,0"));
@@ -102,7 +102,7 @@ TEST(CrashSafety, WriterKilledAtRandomMomentsNeverTearsTheStore) {
   ASSERT_TRUE(JoinChild(StartChild([&] {
     if (!store.WriteCompletionList(TaskName(0), "0,1")) _exit(1);
   })));
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
   std::cout << "kills survived: " << survived << " / " << kKills << std::endl;
   RecordProperty("kills_survived", survived);
   EXPECT_EQ(survived, kKills);

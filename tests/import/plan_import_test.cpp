@@ -11,6 +11,7 @@
 #include "support/fake_dialogs.h"
 #include "support/fake_main_view.h"
 #include "support/gbk.h"
+#include "support/temp_folder.h"
 
 namespace quorlin {
 namespace {
@@ -19,30 +20,19 @@ namespace fs = std::filesystem;
 using testing::FakeDialogs;
 using testing::FakeMainView;
 using testing::Gbk;
+using testing::ReadBytes;
 using testing::Utf8;
 
 const Text kLessonKey = Gbk(u8"目录");
 const Text kCompletionKey = Gbk(u8"已完成");
 
-std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // A fresh run directory for the store and a folder for plan files, removed afterwards.
 class ImportPlanTest : public ::testing::Test {
  protected:
   ImportPlanTest() {
-    std::string pattern = (fs::temp_directory_path() / "quorlin-import-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
-    root_ = pattern;
     fs::create_directory(root_ / "run");
     fs::create_directory(root_ / "plans");
     store_.emplace(root_ / "run");
-  }
-  ~ImportPlanTest() override {
-    std::error_code ignored;
-    fs::remove_all(root_, ignored);
   }
 
   const TaskStore& store() const { return *store_; }
@@ -66,7 +56,7 @@ class ImportPlanTest : public ::testing::Test {
   FakeDialogs dialogs;
 
  private:
-  fs::path root_;
+  testing::TempFolder root_;
   std::optional<TaskStore> store_;
 };
 

@@ -168,13 +168,13 @@ TEST_F(ChecklistTest, FailedSaveIsLoggedAndTheDisplaysStillRefresh) {
 }
 
 TEST(SaveChecklist, FailsWhenTheRunDirectoryIsGone) {
-  testing::TempDir dir;
-  TaskStore store(dir.path() / "gone");
+  testing::TempFolder dir;
+  TaskStore store(dir.Path() / "gone");
   testing::RecordingView view;
   view.ShowRows({"a", "b"}, {true, false});
   SaveChecklist(view, store);
   EXPECT_EQ(view.appends.back(), Gbk(u8"\r\n保存失败 无法写入配置文件"));
-  EXPECT_FALSE(std::filesystem::exists(dir.path() / "gone"));
+  EXPECT_FALSE(std::filesystem::exists(dir.Path() / "gone"));
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ namespace {
 
 using testing::Lessons;
 using testing::RecordingView;
-using testing::TempDir;
+using testing::TempFolder;
 
 struct TaskCounts {
   int lessons;
@@ -41,8 +41,8 @@ TEST(ShowOverallProgress, WeighsEveryLessonOfEveryTaskAlike) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    TempDir dir;
-    TaskStore store(dir.path());
+    TempFolder dir;
+    TaskStore store(dir.Path());
     std::ofstream(store.StorePath());  // an existing store without sections
     for (std::size_t i = 0; i < c.tasks.size(); ++i) {
       const Text name = "task" + std::to_string(i);
@@ -59,8 +59,8 @@ TEST(ShowOverallProgress, WeighsEveryLessonOfEveryTaskAlike) {
 }
 
 TEST(ShowOverallProgress, WithoutAStoreShowsAnEmptyBarAndCreatesNothing) {
-  TempDir dir;
-  TaskStore store(dir.path());
+  TempFolder dir;
+  TaskStore store(dir.Path());
   RecordingView view;
   view.chart = 42;
   ShowOverallProgress(view, store);

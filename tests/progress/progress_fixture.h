@@ -12,29 +12,9 @@
 #include "store/task_store.h"
 #include "support/fake_main_view.h"
 #include "support/gbk.h"
+#include "support/temp_folder.h"
 
 namespace quorlin::testing {
-
-// A fresh run directory, removed with everything in it when it goes out of scope.
-class TempDir {
- public:
-  TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "quorlin-progress-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-  }
-  ~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
 
 // The main window's fake, also remembering every single append and how often the rows were replaced.
 class RecordingView : public FakeMainView {
@@ -84,8 +64,8 @@ class ProgressTest : public ::testing::Test {
     return TaskStore::ReadValue(store.StorePath(), name, Gbk(u8"已完成"));
   }
 
-  TempDir dir;
-  TaskStore store{dir.path()};
+  TempFolder dir;
+  TaskStore store{dir.Path()};
   RecordingView view;
 };
 

@@ -8,8 +8,8 @@
 
 #include "store/atomic_file.h"
 #include "store/task_store.h"
-#include "store_files.h"
 #include "support/gbk.h"
+#include "support/temp_folder.h"
 
 namespace quorlin {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "store_files.h"
 #include "support/gbk.h"
+#include "support/temp_folder.h"
 
 namespace quorlin {
 namespace {

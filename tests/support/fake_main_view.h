@@ -12,7 +12,7 @@ namespace quorlin::testing {
 // Records what the operations show, as the main window would hold it.
 class FakeMainView : public MainView {
  public:
-  std::string log = "\xC8\xD5\xD6\xBE\xA3\xBA";  // 日志：
+  std::string log = "\xC8\xD5\xD6\xBE\xA3\xBA";           // 日志：
   std::vector<Text> items{"-\xC7\xEB\xD1\xA1\xD4\xF1-"};  // -请选择-
   int selected = 0;
   std::vector<Text> rows;
