@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds Quorlin, starts a copy of it beside a small sample task store under Xvfb, chooses a task and
-# saves a screenshot of the screen to docs/screenshot.png.
+# saves a screenshot of its main window to docs/screenshot.png.
 # Usage: scripts/screenshot.sh [build-dir]   (default build/screenshot)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -41,7 +41,7 @@ xdotool mousemove --window "$window" 70 26 click 1
 sleep 0.5
 xdotool key Down key Return
 sleep 1
-import -window root "$out"
+import -window "$window" "$out"
 kill "$app"
 SH
 chmod +x "$stage/shoot.sh"
