@@ -1,5 +1,6 @@
 // The profile parser and writer: load any file, make one write, and every value the write did not
 // target reads back the same; the written one reads back exactly; a refused write changes no byte.
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -42,21 +43,38 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string value(quorlin::fuzzing::NextPart(rest));
   const std::string_view file = rest;
 
-  const auto store = quorlin::fuzzing::ScratchFolder() / "store.ini";
+  const TaskStore taskStore(quorlin::fuzzing::ScratchFolder());
+  const auto store = taskStore.StorePath();
   quorlin::fuzzing::WriteFile(store, file);
-  const std::vector<std::string> keys = {"\xC4\xBF\xC2\xBC", "\xD2\xD1\xCD\xEA\xB3\xC9", key};  // 目录, 已完成
+  const std::string lessonKey(quorlin::kLessonListKey);
+  const std::string completionKey(quorlin::kCompletionListKey);
+  const std::vector<std::string> keys = {lessonKey, completionKey, key};
   Values before = ReadAll(store, keys);
   const auto namesBefore = TaskStore::ListTaskNames(store);
 
-  if (!TaskStore::WriteValue(store, task, key, value)) {
+  // A one-key write, or, when the key part is empty, both lists of a task at once as an import writes
+  // them (the value as lessons, the file's first line as ticks).
+  const bool bothLists = key.empty();
+  const std::string ticks(file.substr(0, file.find_first_of("\r\n")));
+  const bool written =
+      bothLists ? taskStore.WriteTask(task, value, ticks) : TaskStore::WriteValue(store, task, key, value);
+  if (!written) {
     if (quorlin::fuzzing::ReadFile(store) != file) quorlin::fuzzing::Fail("a refused write changes nothing");
     return 0;
   }
-  if (TaskStore::ReadValue(store, task, key) != value) quorlin::fuzzing::Fail("the value reads back exactly");
+  std::vector<std::string> targets = {key};
+  if (bothLists) {
+    targets = {lessonKey, completionKey};
+    if (TaskStore::ReadValue(store, task, completionKey) != ticks) quorlin::fuzzing::Fail("ticks read back");
+  }
+  if (TaskStore::ReadValue(store, task, targets.front()) != value)
+    quorlin::fuzzing::Fail("the value reads back");
 
   Values after = ReadAll(store, keys);
-  before.erase({Trimmed(task), Trimmed(key)});
-  after.erase({Trimmed(task), Trimmed(key)});
+  for (const auto& target : targets) {
+    before.erase({Trimmed(task), Trimmed(target)});
+    after.erase({Trimmed(task), Trimmed(target)});
+  }
   for (const auto& [where, old] : before) {
     auto now = after.find(where);
     if (now == after.end() || now->second != old) quorlin::fuzzing::Fail("untouched values stay");

@@ -48,8 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
 
   int number = quorlin::TextToInt(value);
-  bool plainDigits = !value.empty() && value.size() <= 9 &&
-                     value.find_first_not_of("0123456789") == std::string_view::npos;
+  bool plainDigits =
+      !value.empty() && value.size() <= 9 && value.find_first_not_of("0123456789") == std::string_view::npos;
   if (plainDigits && number != std::stoi(std::string(value))) Fail("digits read as their number");
   return 0;
 }
