@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QStandardItemModel>
 #include <algorithm>
 
 #include "import/plan_import.h"
@@ -18,6 +17,7 @@
 #include "ui/gbk_qt.h"
 #include "ui/lesson_list_view.h"
 #include "ui/log_panel.h"
+#include "ui/task_name_model.h"
 #include "ui/update_window.h"
 #include "ui/window_frame.h"
 
@@ -36,9 +36,6 @@ constexpr std::string_view kOpeningUpdate = "\r\n\xB4\xF2\xBF\xAA\xB8\xFC\xD0\xC
 
 // The selector's list drops down to 160 pixels together with the closed box.
 constexpr int kDroppedListHeight = 140;
-
-// Item data holding a selector item's exact GBK bytes, which need not survive a trip through UTF-16.
-constexpr int kGbkRole = Qt::UserRole;
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, QRect geometry) {
   auto* button = new QPushButton(text, parent);
@@ -86,7 +83,10 @@ void MainWindow::BuildControls() {
   taskSelector_->setMaxVisibleItems(
       std::max(1, kDroppedListHeight / (taskSelector_->fontMetrics().height() + 4)));
   SetColours(*taskSelector_, Qt::black, Qt::white);
-  taskSelector_->addItem(FromGbk(kPlaceholder), QByteArray(kPlaceholder.data(), kPlaceholder.size()));
+  // A model over the GBK names themselves: no item objects, and a name is decoded only when shown.
+  taskNames_ = new TaskNameModel(taskSelector_);
+  taskSelector_->setModel(taskNames_);
+  taskNames_->Append({Text(kPlaceholder)});
   taskSelector_->setCurrentIndex(0);
 
   progressBar_ = new QProgressBar(this);
@@ -193,40 +193,15 @@ const Text& MainWindow::LogText() const { return log_->LogText(); }
 
 Text MainWindow::SelectedTaskText() const {
   const int index = taskSelector_->currentIndex();
-  if (index < 0) return {};
-  return taskSelector_->itemData(index, kGbkRole).toByteArray().toStdString();
+  if (index < 0 || index >= taskNames_->Count()) return {};
+  return taskNames_->Name(index);
 }
 
-std::vector<Text> MainWindow::TaskItems() const {
-  std::vector<Text> items;
-  items.reserve(static_cast<size_t>(taskSelector_->count()));
-  for (int index = 0; index < taskSelector_->count(); ++index) {
-    items.push_back(taskSelector_->itemData(index, kGbkRole).toByteArray().toStdString());
-  }
-  return items;
-}
+std::vector<Text> MainWindow::TaskItems() const { return taskNames_->Names(); }
 
-void MainWindow::AddTaskItem(std::string_view name) {
-  taskSelector_->addItem(FromGbk(name), QByteArray(name.data(), static_cast<qsizetype>(name.size())));
-}
+void MainWindow::AddTaskItem(std::string_view name) { taskNames_->Append({Text(name)}); }
 
-void MainWindow::AddTaskItems(const std::vector<Text>& names) {
-  auto* model = qobject_cast<QStandardItemModel*>(taskSelector_->model());
-  if (!model) {
-    for (const Text& name : names) AddTaskItem(name);
-    return;
-  }
-  // One insertion for all the names, each item complete before the selector sees it.
-  const QStringList texts = FromGbkEach(names);
-  QList<QStandardItem*> items;
-  items.reserve(texts.size());
-  for (size_t i = 0; i < names.size(); ++i) {
-    auto* item = new QStandardItem(texts[static_cast<qsizetype>(i)]);
-    item->setData(QByteArray(names[i].data(), static_cast<qsizetype>(names[i].size())), kGbkRole);
-    items.append(item);
-  }
-  model->invisibleRootItem()->appendRows(items);
-}
+void MainWindow::AddTaskItems(std::vector<Text> names) { taskNames_->Append(std::move(names)); }
 
 void MainWindow::ShowRows(std::vector<Text> texts, std::vector<bool> ticked) {
   checklist_->ShowRows(std::move(texts), std::move(ticked));

@@ -18,6 +18,7 @@ namespace quorlin {
 class BarChart;
 class LessonListView;
 class LogPanel;
+class TaskNameModel;
 
 // The application's main window: its controls, the wiring of their events to the operations, start-up
 // and the log panel. Controls carry their designed identifiers as object names.
@@ -50,7 +51,7 @@ class MainWindow final : public QWidget, public MainView {
   void BuildControls();
   void ConnectEvents();
   void OnMainWindowCreated();
-  void AddTaskItems(const std::vector<Text>& names);
+  void AddTaskItems(std::vector<Text> names);
   void OpenDeleteTaskWindow();
   void OpenUpdateWindow();
 
@@ -59,6 +60,7 @@ class MainWindow final : public QWidget, public MainView {
   std::filesystem::path dialogFileName_;
 
   QComboBox* taskSelector_ = nullptr;
+  TaskNameModel* taskNames_ = nullptr;
   QProgressBar* progressBar_ = nullptr;
   QLabel* percentLabel_ = nullptr;
   LessonListView* checklist_ = nullptr;
