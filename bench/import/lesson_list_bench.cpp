@@ -12,6 +12,7 @@
 
 #include "import/plan_import.h"
 #include "store/task_store.h"
+#include "support/temp_folder.h"
 
 namespace quorlin {
 namespace {
@@ -37,27 +38,10 @@ std::string MakePlan(size_t bytes) {
   return plan;
 }
 
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "quorlin-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) std::abort();
-    path_ = pattern;
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
-
 void BM_LessonListAndStoreWrite(benchmark::State& state) {
   const std::string plan = MakePlan(static_cast<size_t>(state.range(0)));
-  ScratchFolder folder;
-  TaskStore store(folder.path());
+  testing::TempFolder folder;
+  TaskStore store(folder.Path());
   const Text name = "plan";
   for (auto _ : state) {
     // Every import writes a store that does not hold this plan yet.
@@ -74,8 +58,8 @@ void BM_LessonListAndStoreWrite(benchmark::State& state) {
 // `flushed`: the file is flushed to disk before the write counts as done, as every store write is.
 void BareConversionAndFileWrite(benchmark::State& state, bool flushed) {
   const std::string plan = MakePlan(static_cast<size_t>(state.range(0)));
-  ScratchFolder folder;
-  const std::filesystem::path path = folder.path() / "plan.gbk";
+  testing::TempFolder folder;
+  const std::filesystem::path path = folder.Path() / "plan.gbk";
   for (auto _ : state) {
     std::string gbk(plan.size() + 16, '\0');
     UErrorCode status = U_ZERO_ERROR;

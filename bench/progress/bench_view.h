@@ -7,6 +7,7 @@
 #include <string>
 
 #include "progress/main_view.h"
+#include "support/temp_folder.h"
 
 namespace quorlin {
 
@@ -32,25 +33,6 @@ class NoOpView : public MainView {
   void SetDialogFileName(const std::filesystem::path&) override {}
 };
 
-// A fresh run directory, removed with its contents at the end.
-class BenchDir {
- public:
-  BenchDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "quorlin-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) std::abort();
-    path_ = pattern;
-  }
-  ~BenchDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  BenchDir(const BenchDir&) = delete;
-  BenchDir& operator=(const BenchDir&) = delete;
-
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
+using BenchDir = testing::TempFolder;
 
 }  // namespace quorlin

@@ -14,7 +14,7 @@ namespace {
 void BM_ChooseTask(benchmark::State& state) {
   const int lessons = static_cast<int>(state.range(0));
   BenchDir dir;
-  TaskStore store(dir.path());
+  TaskStore store(dir.Path());
   std::string lessonList;
   std::string completion;
   for (int lesson = 0; lesson < lessons; ++lesson) {

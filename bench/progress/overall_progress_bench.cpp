@@ -26,7 +26,7 @@ class LargeStore {
 
  private:
   BenchDir dir_;
-  TaskStore store_{dir_.path()};
+  TaskStore store_{dir_.Path()};
 };
 
 const TaskStore& TenThousandTasks() {

@@ -24,6 +24,7 @@
 #include "store/profile_cache.h"
 #include "store/read_snapshot.h"
 #include "store/task_store.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -38,8 +39,6 @@ const Text kCompletionKey(quorlin::kCompletionListKey);
 class StoreFile {
  public:
   explicit StoreFile(int tasks) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "quorlin-bench-XXXXXX").string();
-    folder_ = mkdtemp(pattern.data());
     const char* subjects[] = {"英语语法", "高等数学", "线性代数", "大学物理", "有机化学", "中国近代史"};
     const char* topics[] = {"时态与语态", "定语从句", "虚拟语气", "极限与连续", "导数的应用",
                             "行列式",     "矩阵运算", "牛顿定律", "电磁感应",   "复习与测验"};
@@ -61,13 +60,12 @@ class StoreFile {
     // The store keeps no parse of a file changed moments ago; let this one settle first.
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
   }
-  ~StoreFile() { std::filesystem::remove_all(folder_); }
 
-  const std::filesystem::path& Folder() const { return folder_; }
-  std::filesystem::path Path() const { return quorlin::TaskStore(folder_).StorePath(); }
+  const std::filesystem::path& Folder() const { return folder_.Path(); }
+  std::filesystem::path Path() const { return quorlin::TaskStore(folder_.Path()).StorePath(); }
 
  private:
-  std::filesystem::path folder_;
+  quorlin::testing::TempFolder folder_;
 };
 
 const StoreFile& StoreOf(int tasks) {
