@@ -39,11 +39,18 @@ Text ReplaceQuoteMarks(std::string_view pattern) {
   return result;
 }
 
+// Backtracking steps one match attempt may take: far more than any file name needs, and a few
+// milliseconds of work at most.
+constexpr uint32_t kMatchLimit = 1'000'000;
+
 struct CodeDeleter {
   void operator()(pcre2_code* code) const { pcre2_code_free(code); }
 };
 struct MatchDataDeleter {
   void operator()(pcre2_match_data* data) const { pcre2_match_data_free(data); }
+};
+struct MatchContextDeleter {
+  void operator()(pcre2_match_context* context) const { pcre2_match_context_free(context); }
 };
 struct CompileContextDeleter {
   void operator()(pcre2_compile_context* context) const { pcre2_compile_context_free(context); }
@@ -126,11 +133,16 @@ bool PatternMatcher::Search(std::string_view pattern, std::string_view subject, 
     return result;
   };
 
+  // A pattern that backtracks without end (such as "(.*)+x") gives up instead of freezing the window.
+  std::unique_ptr<pcre2_match_context, MatchContextDeleter> limits(pcre2_match_context_create(nullptr));
+  if (!limits) return false;
+  pcre2_set_match_limit(limits.get(), kMatchLimit);
+
   std::vector<Engine::Match> matches;
   PCRE2_SIZE start = 0;
   while (start <= subject16.size()) {
     int rc = pcre2_match(code.get(), reinterpret_cast<PCRE2_SPTR>(subject16.data()), subject16.size(), start,
-                         0, data.get(), nullptr);
+                         0, data.get(), limits.get());
     if (rc == PCRE2_ERROR_NOMATCH) break;
     if (rc < 0) return false;  // the engine gave up (a match limit, for instance): no collection
     const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(data.get());

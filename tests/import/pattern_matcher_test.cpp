@@ -86,6 +86,18 @@ TEST(PatternMatcher, ARejectedPatternFailsSilently) {
   EXPECT_EQ(matcher.ReplaceMatches("b"), "");
 }
 
+TEST(PatternMatcher, APatternThatBacktracksWithoutEndGivesUpSilently) {
+  // Nested repetition over a subject it cannot match tries every way to split it: without a limit this
+  // runs for minutes.
+  PatternMatcher matcher;
+  EXPECT_FALSE(matcher.Search("^(a+)+$", std::string(40, 'a') + "b"));
+  EXPECT_EQ(matcher.GetMatchCount(), 0);
+  EXPECT_EQ(matcher.GetMatchText(1), "");
+  // The limit is far above what ordinary patterns need.
+  EXPECT_TRUE(matcher.Search("^(a+)+$", std::string(40, 'a')));
+  EXPECT_EQ(matcher.GetMatchCount(), 1);
+}
+
 TEST(PatternMatcher, QuoteEscapeTurnsTheQuoteMarkIntoADoubleQuote) {
   const Text pattern = Gbk(u8"say #引号hi#引号");
   const Text quoted = "say \"hi\"";
