@@ -6,7 +6,7 @@
 
 #include "store/task_removal.h"
 #include "ui/control_style.h"
-#include "ui/gbk_qt.h"
+#include "ui/task_name_model.h"
 #include "ui/window_frame.h"
 
 namespace quorlin {
@@ -28,12 +28,6 @@ constexpr std::string_view kNotFound =
 constexpr std::string_view kWriteFailed =
     "\xC9\xBE\xB3\xFD\xCA\xA7\xB0\xDC \xCE\xDE\xB7\xA8\xD0\xB4\xC8\xEB\xC5\xE4\xD6\xC3\xCE\xC4\xBC\xFE";
 
-constexpr int kGbkRole = Qt::UserRole;
-
-QByteArray Bytes(std::string_view text) {
-  return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 DeleteTaskWindow::DeleteTaskWindow(TaskStore store, Dialogs& dialogs, QWidget* parent)
@@ -47,7 +41,9 @@ DeleteTaskWindow::DeleteTaskWindow(TaskStore store, Dialogs& dialogs, QWidget* p
   taskSelector_->setEditable(false);
   taskSelector_->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
   SetColours(*taskSelector_, Qt::black, Qt::white);
-  taskSelector_->addItem(FromGbk(kPlaceholder), Bytes(kPlaceholder));
+  taskNames_ = new TaskNameModel(taskSelector_);
+  taskSelector_->setModel(taskNames_);
+  taskNames_->Append({Text(kPlaceholder)});
 
   confirmButton_ = new QPushButton(QStringLiteral("确定"), this);
   confirmButton_->setObjectName(QStringLiteral("按钮1"));
@@ -57,9 +53,7 @@ DeleteTaskWindow::DeleteTaskWindow(TaskStore store, Dialogs& dialogs, QWidget* p
   confirmButton_->setDefault(false);
 
   // The created event: no existence test first, a missing store simply lists no names.
-  for (const Text& name : TaskStore::ListTaskNames(store_.StorePath())) {
-    taskSelector_->addItem(FromGbk(name), Bytes(name));
-  }
+  taskNames_->Append(TaskStore::ListTaskNames(store_.StorePath()));
   taskSelector_->setCurrentIndex(0);
 
   connect(confirmButton_, &QPushButton::clicked, this, &DeleteTaskWindow::Confirm);
@@ -68,11 +62,11 @@ DeleteTaskWindow::DeleteTaskWindow(TaskStore store, Dialogs& dialogs, QWidget* p
 
 void DeleteTaskWindow::Confirm() {
   const int index = taskSelector_->currentIndex();
-  if (index <= 0) {
+  if (index <= 0 || index >= taskNames_->Count()) {
     dialogs_.ShowMessage(kChooseFirst);
     return;
   }
-  const Text task = taskSelector_->itemData(index, kGbkRole).toByteArray().toStdString();
+  const Text task = taskNames_->Name(index);
   switch (RemoveTaskWithOutcome(store_.StorePath(), task)) {
     case RemovalOutcome::Removed:
       dialogs_.ShowMessage(kRemoved);

@@ -10,6 +10,8 @@ class QPushButton;
 
 namespace quorlin {
 
+class TaskNameModel;
+
 // Lets the user pick a task and cut it out of the store. Built anew for each opening, filled from the
 // store as it is at that moment, opened modally with exec().
 class DeleteTaskWindow final : public QDialog {
@@ -27,6 +29,7 @@ class DeleteTaskWindow final : public QDialog {
   TaskStore store_;
   Dialogs& dialogs_;
   QComboBox* taskSelector_ = nullptr;
+  TaskNameModel* taskNames_ = nullptr;
   QPushButton* confirmButton_ = nullptr;
 };
 
