@@ -56,6 +56,10 @@ void BM_ShowMainWindow(benchmark::State& state) {
     QCoreApplication::processEvents();
     benchmark::DoNotOptimize(&window);
   }
+  const MainWindow window(TaskStore(RunDirectory(dir)), dialogs);
+  if (window.findChild<QComboBox*>(QStringLiteral("组合框1"))->count() != tasks + 1) {
+    state.SkipWithError("the selector does not list every task");
+  }
 }
 BENCHMARK(BM_ShowMainWindow)->ArgName("tasks")->Arg(0)->Arg(1'000)->Unit(benchmark::kMillisecond);
 
