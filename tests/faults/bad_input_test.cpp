@@ -104,13 +104,15 @@ std::vector<BadInput> Cases() {
        [](App& app) { app.TickAndSave(); }, kSaved, false},
       {"ZeroByteInStore",
        [](App& app) {
-         WriteBytes(app.Store(), Gbk(kTwoTasks) + std::string("[x]\r\nk=a\0b\r\n", 13) +
+         WriteBytes(app.Store(), Gbk(kTwoTasks) + std::string("[x]\r\nk=a\0b\r\n", 12) +
                                      Gbk("[线性代数]\r\n目录=矩阵\r\n"));
        },
        [](App& app) { app.TickAndSave(); }, kSaved, false,
        [](App& app) {
          EXPECT_NE(ReadBytes(app.Store()).find(std::string("k=a\0b\r\n", 7)), std::string::npos);
-         // What follows a zero byte is no part of the profile any more, but it is never thrown away.
+         // A zero byte is an ordinary byte of a value: the value keeps it and the sections after it read.
+         EXPECT_EQ(TaskStore::ReadValue(app.Store(), "x", "k"), std::string("a\0b", 3));
+         EXPECT_EQ(TaskStore::ReadValue(app.Store(), Gbk("线性代数"), Gbk("目录")), Gbk("矩阵"));
        }},
       {"HundredThousandSections",
        [](App& app) {
