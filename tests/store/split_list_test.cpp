@@ -17,6 +17,10 @@ struct SplitCase {
   std::vector<Text> elements;
 };
 
+void PrintTo(const SplitCase& split, std::ostream* out) {
+  *out << ::testing::PrintToString(split.value) << " at '" << split.separator << "'";
+}
+
 class SplitListTest : public ::testing::TestWithParam<SplitCase> {};
 
 TEST_P(SplitListTest, SplitsAsTheRulesSay) {

@@ -12,6 +12,7 @@
 #include "store/atomic_file.h"
 #include "store/read_snapshot.h"
 #include "store/task_store.h"
+#include "support/file_steps.h"
 #include "support/temp_folder.h"
 
 namespace quorlin {

@@ -8,6 +8,7 @@
 
 #include "store/atomic_file.h"
 #include "store/task_store.h"
+#include "support/file_steps.h"
 #include "support/gbk.h"
 #include "support/temp_folder.h"
 
@@ -33,6 +34,8 @@ struct RemovalCase {
   Text after;
   RemovalOutcome outcome = RemovalOutcome::Removed;
 };
+
+void PrintTo(const RemovalCase& removal, std::ostream* out) { *out << removal.why; }
 
 class RemovalTest : public ::testing::TestWithParam<RemovalCase> {
  protected:

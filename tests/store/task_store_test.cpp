@@ -157,6 +157,8 @@ struct RefusedWrite {
   Text value;
 };
 
+void PrintTo(const RefusedWrite& write, std::ostream* out) { *out << write.why; }
+
 class RefusedWriteTest : public TaskStoreTest, public ::testing::WithParamInterface<RefusedWrite> {};
 
 TEST_P(RefusedWriteTest, LeavesTheFileByteIdentical) {
@@ -252,6 +254,8 @@ struct HeaderCase {
   Text line;
   std::vector<Text> names;
 };
+
+void PrintTo(const HeaderCase& header, std::ostream* out) { *out << ::testing::PrintToString(header.line); }
 
 class HeaderTest : public TaskStoreTest, public ::testing::WithParamInterface<HeaderCase> {};
 
