@@ -16,13 +16,7 @@ namespace {
 using quorlin::TaskStore;
 using Values = std::map<std::pair<std::string, std::string>, std::string>;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string Trimmed(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return std::string(text);
-}
+std::string Trimmed(std::string_view text) { return std::string(quorlin::TrimBlanks(text)); }
 
 Values ReadAll(const std::filesystem::path& store, const std::vector<std::string>& keys) {
   Values values;

@@ -16,12 +16,7 @@ using Values = std::map<std::pair<std::string, std::string>, std::string>;
 
 constexpr const char* kKeys[] = {"\xC4\xBF\xC2\xBC", "\xD2\xD1\xCD\xEA\xB3\xC9", "k"};  // 目录, 已完成, k
 
-std::string Trimmed(std::string_view text) {
-  size_t begin = text.find_first_not_of(" \t");
-  if (begin == std::string_view::npos) return {};
-  size_t end = text.find_last_not_of(" \t");
-  return std::string(text.substr(begin, end - begin + 1));
-}
+std::string Trimmed(std::string_view text) { return std::string(quorlin::TrimBlanks(text)); }
 
 Values ReadAll(const std::filesystem::path& store, const std::string& except) {
   Values values;

@@ -21,8 +21,6 @@ constexpr std::string_view kQuoteMark = "#\xD2\xFD\xBA\xC5";
 constexpr std::string_view kFileNamePattern = R"re(([^<>/\\\|:''\*\?]+)\.\w+$)re";
 static_assert(kFileNamePattern.size() == 26);
 
-std::string_view UpToZero(std::string_view text) { return text.substr(0, text.find('\0')); }
-
 Text ReplaceQuoteMarks(std::string_view pattern) {
   Text result;
   result.reserve(pattern.size());

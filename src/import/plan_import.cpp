@@ -91,14 +91,6 @@ Text PathToGbk(const std::filesystem::path& path) {
   return Text(bytes);
 }
 
-// The store keeps a task name without blanks at either end; the selector lists it the same way, so that a
-// re-import of "plan .txt" finds the "plan" listed at start-up.
-std::string_view TrimBlanks(std::string_view name) {
-  while (!name.empty() && static_cast<unsigned char>(name.front()) <= 0x20) name.remove_prefix(1);
-  while (!name.empty() && static_cast<unsigned char>(name.back()) <= 0x20) name.remove_suffix(1);
-  return name;
-}
-
 bool IsListed(const MainView& view, std::string_view name) {
   std::vector<Text> items = view.TaskItems();
   return items.size() > 1 && std::find(items.begin() + 1, items.end(), name) != items.end();
@@ -118,6 +110,7 @@ void ImportChosenPlan(MainView& view, const TaskStore& store, const std::filesys
       break;
   }
   view.AppendLog(kReading);
+  // Named as the store keeps it, so that a re-import of "plan .txt" finds the "plan" listed at start-up.
   Text name(TrimBlanks(TaskNameFromPath(PathToGbk(path))));
   if (name.empty()) {
     view.AppendLog(kNoTaskName);

@@ -39,7 +39,6 @@ void SubstituteQuestionMark(const void*, UConverterFromUnicodeArgs* args, const 
   ucnv_cbFromUWriteBytes(args, "?", 1, 0, status);
 }
 
-std::string_view UpToZero(std::string_view text) { return text.substr(0, text.find('\0')); }
 std::u16string_view UpToZero(std::u16string_view units) { return units.substr(0, units.find(u'\0')); }
 
 // Converts all of `text`, growing the output when a code page yields more units than bytes. Offsets, when

@@ -24,6 +24,9 @@ Text EncodeFromUtf16(std::u16string_view units, unsigned codePage = 936);
 
 Text ConvertUtf8ToGbk(std::string_view utf8);
 
+// A text as far as its first zero byte: how every conversion and the pattern matcher read their input.
+inline std::string_view UpToZero(std::string_view text) { return text.substr(0, text.find('\0')); }
+
 // The whole of `bytes` (zero bytes included) as UTF-16 when it is well-formed UTF-8, else nothing.
 std::optional<std::u16string> DecodeStrictUtf8(std::string_view bytes);
 

@@ -22,9 +22,6 @@ struct Splice {
 
 std::string ApplySplice(std::string_view bytes, const Splice& splice);
 
-// Blanks around section names and key names are space and tab.
-std::string_view TrimBlanks(std::string_view text);
-
 // The bytes of a profile file, parsed into sections and keys.
 //
 // A header is a line whose first non-blank byte is "["; the section name runs to the last "]" of the

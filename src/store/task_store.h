@@ -14,6 +14,9 @@ using Text = std::string;
 inline constexpr std::string_view kLessonListKey = "\xC4\xBF\xC2\xBC";
 inline constexpr std::string_view kCompletionListKey = "\xD2\xD1\xCD\xEA\xB3\xC9";
 
+// A task name or key as the store keeps and matches it: without blanks (space, tab) at either end.
+std::string_view TrimBlanks(std::string_view text);
+
 // Splits a list value at a one-byte separator. Double-byte characters are stepped over whole, an empty
 // value has no elements and a separator at the very end adds no empty element.
 std::vector<Text> SplitList(std::string_view value, char separator);

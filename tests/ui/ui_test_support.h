@@ -8,12 +8,11 @@
 #include <QWidget>
 #include <QtTest/QTest>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 
 #include "store/task_store.h"
+#include "support/temp_folder.h"
 
 namespace quorlin::testing {
 
@@ -25,14 +24,8 @@ class StoreFolder {
   TaskStore Store() const { return TaskStore(directory_); }
   std::filesystem::path StorePath() const { return Store().StorePath(); }
 
-  void Write(std::string_view bytes) const {
-    std::ofstream out(StorePath(), std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  }
-  std::string Read() const {
-    std::ifstream in(StorePath(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
+  void Write(std::string_view bytes) const { WriteBytes(StorePath(), bytes); }
+  std::string Read() const { return ReadBytes(StorePath()); }
 
  private:
   QTemporaryDir dir_;
